@@ -377,7 +377,8 @@ void Query::bind(int index, const QString& value)
     paramInfo(index);
     const FieldInfo& f = d_->inInfo[static_cast<size_t>(index)];
     XSQLVAR& v = d_->in->sqlvar[index];
-    const QByteArray bytes = value.toUtf8();
+    // Numbers typed with the process decimal separator "," reach a numeric parameter as "12.34".
+    const QByteArray bytes = (f.isNumeric() ? numconv(value.trimmed()) : value).toUtf8();
     if (f.isBlob() && bytes.size() > kMaxVarying) {
         bindBytes(index, bytes);
     } else {
