@@ -7,7 +7,7 @@
 -- 1000 stay free for rows written by hand (the demo data, the reserved rows) and
 -- no generated payment ever gets the special UID 101.
 --
--- Seven generators are moved into the site's own key range by SET_SITE_RANGE
+-- Seven generators are moved into the own key range of the site by SET_SITE_RANGE
 -- (040_procedures.sql): uid_gen, fr_uid_gen, smena_nom_gen, kod_org_gen,
 -- kod_gen, lnk_id_gen, jr_uid_gen.
 

@@ -2,13 +2,13 @@
 --
 -- Conventions:
 --  * keys drawn from generators are stored as the decimal text of the value
---    (VARCHAR(20) leaves room for site-range values such as 1200000001);
---    IDNTF.CLNT_ID is VARCHAR(8), ADR.ADR_ID, LS.LS_ID and LS.KOD_SRV VARCHAR(16);
---  * amounts are NUMERIC(18,2), percentages NUMERIC(9,4);
---  * times of day are "HH:MM:SS" text, VARCHAR(8);
---  * one-character flags are VARCHAR(1) (no blank padding, so '' stays '');
---  * EXT_ID is the row's identifier on the central server (NULL = not sent yet),
---    RP_KOD the number of the replication message that last carried the row;
+--    (VARCHAR(20) leaves room for site-range values such as 1200000001),
+--    IDNTF.CLNT_ID is VARCHAR(8), ADR.ADR_ID, LS.LS_ID and LS.KOD_SRV VARCHAR(16),
+--  * amounts are NUMERIC(18,2), percentages NUMERIC(9,4),
+--  * times of day are "HH:MM:SS" text, VARCHAR(8),
+--  * one-character flags are VARCHAR(1) (no blank padding, so an empty string stays empty)
+--  * EXT_ID is the identifier of the row on the central server (NULL = not sent yet),
+--    RP_KOD the number of the replication message that last carried the row.
 --  * no foreign keys: replication and transfer files write rows in any order.
 -- The column order of the replicated tables matters: site-to-site messages are
 -- written as UPDATE OR INSERT INTO <table> VALUES (...) without a column list.
@@ -99,7 +99,7 @@ CREATE TABLE PP (
   CONSTRAINT PK_PP PRIMARY KEY (UID)
 );
 
--- printed receipts; SM and COM are text with two decimals
+-- printed receipts, SM and COM are text with two decimals
 CREATE TABLE FR (
   FR_UID      VARCHAR(20) NOT NULL,
   TXT         VARCHAR(255),
@@ -219,7 +219,7 @@ CREATE TABLE IDNTF (
   CONSTRAINT PK_IDNTF PRIMARY KEY (CLNT_ID)
 );
 
--- a client's addresses; CODE = address directory code (settlement + street)
+-- addresses of a client, CODE = address directory code (settlement + street)
 CREATE TABLE ADR (
   ADR_ID      VARCHAR(16) NOT NULL,
   CLNT_ID     VARCHAR(8),
@@ -234,7 +234,7 @@ CREATE TABLE ADR (
   CONSTRAINT UNQ1_ADR UNIQUE (CODE, DOM, KORP, KV, CLNT_ID, BLD)
 );
 
--- personal accounts and debts.  NOM_AB, PHONE_NUM and BARCD_NUM hold '' rather
+-- personal accounts and debts.  NOM_AB, PHONE_NUM and BARCD_NUM hold an empty string rather
 -- than NULL (see the trigger LS_BIU0) so that the unique key always matches.
 CREATE TABLE LS (
   LS_ID       VARCHAR(16) NOT NULL,
@@ -281,7 +281,7 @@ CREATE TABLE LS (
   CONSTRAINT UNQ1_LS UNIQUE (KOD_SRV, NOM_AB, PHONE_NUM, BARCD_NUM)
 );
 
--- meters of an account; values are integers scaled by 10^VAL_FMT
+-- meters of an account, values are integers scaled by 10^VAL_FMT
 CREATE TABLE COUNTERS (
   ID          BIGINT NOT NULL,
   LS_ID       VARCHAR(16),
@@ -357,7 +357,7 @@ CREATE TABLE SERVICE (
   CONSTRAINT PK_SERVICE PRIMARY KEY (KOD_SRV)
 );
 
--- payees; a payee is unique by taxpayer number and account (UNQ1_ORGN)
+-- payees, a payee is unique by taxpayer number and account (UNQ1_ORGN)
 CREATE TABLE ORGN (
   KOD_ORG     VARCHAR(20) NOT NULL,
   PAYEE       VARCHAR(255),
@@ -400,7 +400,7 @@ CREATE TABLE SRV_GRP (
   CONSTRAINT PK_SRV_GRP PRIMARY KEY (KOD_GRP)
 );
 
--- commission per department, overrides the service's own figures
+-- commission per department, overrides the own figures of the service
 CREATE TABLE KOMIS_PODR (
   ID          BIGINT NOT NULL,
   PODR        VARCHAR(10),
@@ -413,7 +413,7 @@ CREATE TABLE KOMIS_PODR (
 );
 
 -- captions of the optional payment fields of a service:
--- CNTRn = label|decimals|tariff, EXPn = label|default ('#' marks an amount)
+-- CNTRn = label|decimals|tariff, EXPn = label|default (a leading # marks an amount)
 CREATE TABLE FLDNM (
   KOD_SRV     VARCHAR(16) NOT NULL,
   CNTR1       VARCHAR(100),
@@ -439,7 +439,7 @@ CREATE TABLE FLDNM (
   CONSTRAINT PK_FLDNM PRIMARY KEY (KOD_SRV)
 );
 
--- registry export formats; the second set of columns describes the meter-readings file
+-- registry export formats, the second set of columns describes the meter-readings file
 CREATE TABLE RS (
   RS_ID        INTEGER NOT NULL,
   RS_NM        VARCHAR(100),
@@ -531,7 +531,7 @@ CREATE TABLE PDOC_TYPE (
   CONSTRAINT PK_PDOC_TYPE PRIMARY KEY (PDOCTYPE_UID)
 );
 
--- document templates; ENCP is 'CP866' or 'WIN1251'
+-- document templates, ENCP is CP866 or WIN1251
 CREATE TABLE PDOC_TEMP (
   PDOCTEMP_UID INTEGER NOT NULL,
   EXPFMT_UID   INTEGER,
@@ -556,7 +556,7 @@ CREATE TABLE EXPRT (
 
 /* ----------------------------------------- shifts, users, departments */
 
--- cashier shifts; CLS_DAT NULL = open
+-- cashier shifts, CLS_DAT NULL = open
 CREATE TABLE SMENA (
   SMENA_NOM   VARCHAR(20) NOT NULL,
   OPER_NOM    VARCHAR(20),
@@ -571,7 +571,7 @@ CREATE TABLE SMENA (
   CONSTRAINT PK_SMENA PRIMARY KEY (SMENA_NOM)
 );
 
--- users; PASS is the MD5 text of the password, USRROL '0'..'3' ('2' = cashier)
+-- users: PASS is the MD5 text of the password, USRROL 0..3 (2 = cashier)
 CREATE TABLE OPERATOR (
   OPER_NOM    VARCHAR(20) NOT NULL,
   OPER        VARCHAR(100),
@@ -590,7 +590,7 @@ CREATE TABLE OPERATOR (
   CONSTRAINT PK_OPERATOR PRIMARY KEY (OPER_NOM)
 );
 
--- departments; '0000' is reserved for the main server
+-- departments: 0000 is reserved for the main server
 CREATE TABLE BIS (
   PODR        VARCHAR(10) NOT NULL,
   PATH        VARCHAR(255),
@@ -618,7 +618,7 @@ CREATE TABLE PODR (
 
 /* ------------------------------------ exchange queue, replication, updates */
 
--- requests to the central server; STAT '0' = waiting, '1' = answered
+-- requests to the central server: STAT 0 = waiting, 1 = answered
 CREATE TABLE HTTPRQ (
   ID          BIGINT NOT NULL,
   PODR        VARCHAR(10),
@@ -641,7 +641,7 @@ CREATE TABLE RP (
   CONSTRAINT PK_RP PRIMARY KEY (RP_KOD)
 );
 
--- sites; ADR_OWN = '1' on this site's row, '0000' = main server
+-- sites: ADR_OWN = 1 on the row of this site, 0000 = main server
 CREATE TABLE RP_ADR (
   ADR_UID     VARCHAR(4) NOT NULL,
   ADR_NM      VARCHAR(100),
@@ -651,7 +651,7 @@ CREATE TABLE RP_ADR (
   CONSTRAINT PK_RP_ADR PRIMARY KEY (ADR_UID)
 );
 
--- one row per message and addressee; SND_DT NULL = not delivered,
+-- one row per message and addressee: SND_DT NULL = not delivered,
 -- 01.01.1900 = delivered but failed at the addressee
 CREATE TABLE RP_SND (
   ADR_UID     VARCHAR(4) NOT NULL,
@@ -670,7 +670,7 @@ CREATE TABLE UPD_PRG (
   CONSTRAINT PK_UPD_PRG PRIMARY KEY (UPD_UID)
 );
 
--- schema scripts; RES NULL = not run, -1 = run without error
+-- schema scripts: RES NULL = not run, -1 = run without error
 CREATE TABLE UPD_SQL (
   ID          INTEGER NOT NULL,
   V1          INTEGER,
@@ -693,7 +693,7 @@ CREATE TABLE KBK (
   CONSTRAINT PK_KBK PRIMARY KEY (KBK)
 );
 
--- territory tree; PRNT '00000000000' = top level
+-- territory tree: PRNT 00000000000 = top level
 CREATE TABLE OKATO (
   OKATO       VARCHAR(11) NOT NULL,
   PRIM        VARCHAR(255),

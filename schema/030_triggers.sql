@@ -157,9 +157,9 @@ END^
 /* ----------------------------------------------------- personal accounts */
 
 -- NOM_AB, PHONE_NUM and BARCD_NUM are part of the unique key and are kept as
--- '' instead of NULL, so an account without a phone or barcode number is
+-- empty strings instead of NULL, so an account without a phone or barcode number is
 -- still found by UPDATE OR INSERT ... MATCHING.  RS_IMP_ID records when the
--- row's data last changed unless the statement sets it itself.
+-- data of the row last changed unless the statement sets it itself.
 CREATE TRIGGER LS_BIU0 FOR LS ACTIVE BEFORE INSERT OR UPDATE POSITION 0 AS
 BEGIN
   IF (INSERTING AND NEW.LS_ID IS NULL) THEN

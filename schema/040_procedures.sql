@@ -1,14 +1,13 @@
 -- Site key ranges.
 --
 -- Every site draws its identifiers from its own range: for the site code N
--- (four digits) the seven site generators continue from N || '00000000',
--- so site 0012 hands out 1200000001, 1200000002, ...  The code '0000' is the
--- main server and keeps the generators as they are; so does an empty code.
+-- (four digits) the seven site generators continue from N followed by eight zeros,
+-- so site 0012 hands out 1200000001, 1200000002 and so on.  The code 0000 is the
+-- main server and keeps the generators as they are, and so does an empty code.
 --
---   EXECUTE PROCEDURE SET_SITE_RANGE('0012');
---   COMMIT;
+--   EXECUTE PROCEDURE SET_SITE_RANGE with the code 0012, then COMMIT
 --
--- A generator that already lies inside the site's range is left alone, so
+-- A generator that already lies inside the range of the site is left alone, so
 -- running the procedure again never hands out a value twice.
 
 CREATE EXCEPTION E_SITE_CODE 'Код пункта должен состоять из четырех цифр';

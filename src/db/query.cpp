@@ -377,6 +377,11 @@ void Query::bind(int index, const QString& value)
     paramInfo(index);
     const FieldInfo& f = d_->inInfo[static_cast<size_t>(index)];
     XSQLVAR& v = d_->in->sqlvar[index];
+    // An empty field is no value for a number or a date.
+    if ((f.isNumeric() || f.isDate() || f.type == SQL_TYPE_TIME) && value.trimmed().isEmpty()) {
+        bindNull(index);
+        return;
+    }
     // Numbers typed with the process decimal separator "," reach a numeric parameter as "12.34".
     const QByteArray bytes = (f.isNumeric() ? numconv(value.trimmed()) : value).toUtf8();
     if (f.isBlob() && bytes.size() > kMaxVarying) {

@@ -97,6 +97,13 @@ TEST_F(Db, RepeatedNameBindsEveryOccurrenceAndValuesRoundTrip)
     today.execute();
     EXPECT_EQ(DbUtils(db, scratchLog()).sql_value(q("SELECT SUM_PRIH FROM PAYMENTS WHERE UID='p4'")),
               q("12,34"));
+    // an empty field gives NULL to a number or a date
+    Query empty(db.main(), q("INSERT INTO PAYMENTS (UID, SUM_PRIH, DAT) VALUES ('p5', :SUM, :DAT)"));
+    empty.setParam(q("SUM"), q(""));
+    empty.setParam(q("DAT"), q(" "));
+    empty.execute();
+    EXPECT_EQ(DbUtils(db, scratchLog()).sql_value(q("SELECT COALESCE(SUM_PRIH, -1) FROM PAYMENTS WHERE UID='p5'")),
+              q("-1"));
     EXPECT_EQ(DbUtils(db, scratchLog()).sql_value(q("SELECT DAT FROM PAYMENTS WHERE UID='p4'")),
               QDate::currentDate().toString(q("dd.MM.yyyy")));
 }
