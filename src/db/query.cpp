@@ -395,53 +395,31 @@ void Query::bind(int index, const QString& value)
     d_->inShown[index] = value;
 }
 
-void Query::bind(int index, qint64 value)
+// Fixed-size values: the parameter takes the given type and scale, whatever the server described.
+void Query::bindFixed(int index, int type, int scale, const void* data, int size, const QVariant& shown)
 {
     paramInfo(index);
     XSQLVAR& v = d_->in->sqlvar[index];
     std::string& buf = d_->inBuf[index];
-    buf.resize(8);
-    std::memcpy(buf.data(), &value, 8);
-    v.sqltype = SQL_INT64 | 1;
-    v.sqlscale = 0;
+    buf.resize(static_cast<size_t>(size));
+    std::memcpy(buf.data(), data, static_cast<size_t>(size));
+    v.sqltype = static_cast<ISC_SHORT>(type | 1);
+    v.sqlscale = static_cast<ISC_SHORT>(scale);
     v.sqlsubtype = 0;
-    v.sqllen = 8;
+    v.sqllen = static_cast<ISC_SHORT>(size);
     v.sqldata = buf.data();
     d_->inInd[index] = 0;
-    d_->inShown[index] = value;
+    d_->inShown[index] = shown;
 }
 
-void Query::bind(int index, double value)
-{
-    paramInfo(index);
-    XSQLVAR& v = d_->in->sqlvar[index];
-    std::string& buf = d_->inBuf[index];
-    buf.resize(8);
-    std::memcpy(buf.data(), &value, 8);
-    v.sqltype = SQL_DOUBLE | 1;
-    v.sqlscale = 0;
-    v.sqlsubtype = 0;
-    v.sqllen = 8;
-    v.sqldata = buf.data();
-    d_->inInd[index] = 0;
-    d_->inShown[index] = value;
-}
+void Query::bind(int index, qint64 value) { bindFixed(index, SQL_INT64, 0, &value, 8, value); }
+
+void Query::bind(int index, double value) { bindFixed(index, SQL_DOUBLE, 0, &value, 8, value); }
 
 void Query::bind(int index, Money value)
 {
-    paramInfo(index);
-    XSQLVAR& v = d_->in->sqlvar[index];
-    std::string& buf = d_->inBuf[index];
     const qint64 k = value.kopecks();
-    buf.resize(8);
-    std::memcpy(buf.data(), &k, 8);
-    v.sqltype = SQL_INT64 | 1;
-    v.sqlscale = -2;
-    v.sqlsubtype = 0;
-    v.sqllen = 8;
-    v.sqldata = buf.data();
-    d_->inInd[index] = 0;
-    d_->inShown[index] = value.text(QLatin1Char(','));
+    bindFixed(index, SQL_INT64, -2, &k, 8, value.text(QLatin1Char(',')));
 }
 
 void Query::bind(int index, const QDate& value)
@@ -450,19 +428,8 @@ void Query::bind(int index, const QDate& value)
         bindNull(index);
         return;
     }
-    paramInfo(index);
-    XSQLVAR& v = d_->in->sqlvar[index];
-    std::string& buf = d_->inBuf[index];
     const ISC_DATE dt = toIscDate(value);
-    buf.resize(sizeof dt);
-    std::memcpy(buf.data(), &dt, sizeof dt);
-    v.sqltype = SQL_TYPE_DATE | 1;
-    v.sqlscale = 0;
-    v.sqlsubtype = 0;
-    v.sqllen = sizeof dt;
-    v.sqldata = buf.data();
-    d_->inInd[index] = 0;
-    d_->inShown[index] = value;
+    bindFixed(index, SQL_TYPE_DATE, 0, &dt, sizeof dt, value);
 }
 
 void Query::bind(int index, const QDateTime& value)
@@ -471,21 +438,10 @@ void Query::bind(int index, const QDateTime& value)
         bindNull(index);
         return;
     }
-    paramInfo(index);
-    XSQLVAR& v = d_->in->sqlvar[index];
-    std::string& buf = d_->inBuf[index];
     ISC_TIMESTAMP ts;
     ts.timestamp_date = toIscDate(value.date());
     ts.timestamp_time = toIscTime(value.time());
-    buf.resize(sizeof ts);
-    std::memcpy(buf.data(), &ts, sizeof ts);
-    v.sqltype = SQL_TIMESTAMP | 1;
-    v.sqlscale = 0;
-    v.sqlsubtype = 0;
-    v.sqllen = sizeof ts;
-    v.sqldata = buf.data();
-    d_->inInd[index] = 0;
-    d_->inShown[index] = value;
+    bindFixed(index, SQL_TIMESTAMP, 0, &ts, sizeof ts, value);
 }
 
 void Query::bindBytes(int index, const QByteArray& value)

@@ -119,6 +119,7 @@ public:
 private:
     struct Impl;
     std::vector<int> positions(const QString& name);
+    void bindFixed(int index, int type, int scale, const void* data, int size, const QVariant& shown);
     void ensurePrepared();
     void fetch();
     void freeStatement() noexcept;
