@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class Transaction;
@@ -96,6 +97,7 @@ public:
     // Index of a field by name (case-insensitive), -1 when there is none.
     int fieldIndex(const QString& name);
     bool isNull(int index) const;
+    bool isNull(int index) { return std::as_const(*this).isNull(index); }
     bool isNull(const QString& name) { return isNull(requireField(name)); }
     // Text of the value: numbers with "," and without trailing zeros (12,5), dates "DD.MM.YYYY",
     // timestamps "DD.MM.YYYY hh:mm:ss", text blobs as their text; NULL gives an empty text.
