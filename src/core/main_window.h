@@ -6,13 +6,21 @@
 class MenuState;
 class UserDialogs;
 class QAction;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
 class QLabel;
 class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QTableView;
+class QWidget;
 
 // The main window "Прием платежей". It carries the whole main menu (built from menu_table(), every
 // entry with its id as objectName, visibility following MenuState), the title line and the status bar;
-// the start-up runs on its first activation and the status refresh on every later one. The payment list
-// goes into the central area.
+// the start-up runs on its first activation and the status refresh on every later one. Below the menu:
+// the tool bar (day, shift, "Платежи текущей смены", status label, gauge), the payment grid, the comment
+// panel and the three status bar panels. The payment list logic drives these controls.
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -24,6 +32,18 @@ public:
     QMenu* menu(const QString& id) const;
     // The status bar panels: general, the exchange in progress, the connection state.
     QLabel* statusPanel(int index) const;
+
+    QDateEdit* dayPicker() const { return day_; }
+    QComboBox* shiftList() const { return shift_; }
+    QCheckBox* currentShiftBox() const { return current_; }
+    QLabel* statusLabel() const { return status_; }
+    QProgressBar* gauge() const { return gauge_; }
+    QTableView* grid() const { return grid_; }
+    QWidget* commentPanel() const { return commentPanel_; }
+    QPlainTextEdit* commentText() const { return comment_; }
+
+    // A click on the status bar's connection panel.
+    std::function<void()> onConnectionPanelClicked;
 
     // Run once, on the first activation (queued after the window is shown).
     std::function<void()> onFirstActivation;
@@ -42,10 +62,13 @@ public:
 protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
     void buildMenu();
+    void buildToolBar();
+    void buildCentral();
     void applyVisibility(const QString& id, bool visible);
 
     MenuState& menus_;
@@ -53,6 +76,14 @@ private:
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus__;
     QList<QLabel*> panels_;
+    QDateEdit* day_ = nullptr;
+    QComboBox* shift_ = nullptr;
+    QCheckBox* current_ = nullptr;
+    QLabel* status_ = nullptr;
+    QProgressBar* gauge_ = nullptr;
+    QTableView* grid_ = nullptr;
+    QWidget* commentPanel_ = nullptr;
+    QPlainTextEdit* comment_ = nullptr;
     bool firstShown_ = false;
     bool started_ = false;
     bool inFirst_ = false;

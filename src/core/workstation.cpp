@@ -1,5 +1,11 @@
 #include "core/workstation.h"
 #include "core/about_window.h"
+#include "core/cancellation_devices.h"
+#include "core/list_window.h"
+#include "core/password_change.h"
+#include "core/payments_controller.h"
+#include "core/value_picker.h"
+#include "db/journal.h"
 #include "core/change_department.h"
 #include "core/database_shifts.h"
 #include "core/department_window.h"
@@ -58,6 +64,21 @@ Workstation::Workstation(WorkFolder folder, Parts parts) : folder_(std::move(fol
             refreshLists();
     };
     status_->setTitleListener([this](const QString& t) { window_->setWindowTitle(t); });
+    cancellation_ = parts.cancellation ? parts.cancellation(*this) : std::make_unique<NoCancellationDevices>();
+    payments_ = std::make_unique<PaymentsController>(*window_, ws_, *db_, *utils_, *log_, *dialogs_, *cancellation_);
+    payments_->statusRefresh = [this] { status_->status_refresh(false, true); };
+    payments_->goOnline = [this] {
+        if (goOnline)
+            goOnline();
+    };
+    payments_->openRecord = [this](const QString& uid, const RecordAccess& a) {
+        if (!openRecord)
+            return false;
+        openRecord(uid, a);
+        return true;
+    };
+    refreshLists = [this] { payments_->refresh(); };
+    setDay = [this](const QDate& d) { payments_->setDay(d); };
 
     portExists_ = parts.portExists ? parts.portExists : PortCheck(static_cast<bool (*)(const QString&, const QString&)>(serial_port_exists));
     executable_ = parts.executable.isEmpty() ? QCoreApplication::applicationFilePath() : parts.executable;
@@ -80,6 +101,7 @@ Workstation::Workstation(WorkFolder folder, Parts parts) : folder_(std::move(fol
 Workstation::~Workstation()
 {
     // the main window's hooks refer to this object
+    payments_.reset();
     window_.reset();
 }
 
@@ -93,6 +115,54 @@ void Workstation::connectMenu()
     });
     QObject::connect(window_->action(QString::fromLatin1(menu::ChangePodr)), &QAction::triggered, window_.get(),
                      [this] { change_->change_department(); });
+    auto on = [this](const char* id, std::function<void()> f) {
+        QObject::connect(window_->action(QString::fromLatin1(id)), &QAction::triggered, window_.get(), std::move(f));
+    };
+    on(menu::ChangePassword, [this] { changePassword(); });
+    on(menu::OpenDrawer, [this] {
+        if (openDrawer)
+            openDrawer();
+    });
+    on(menu::Journal, [this] { showList(QStringLiteral("Журнал изменений"), QString::fromUtf8(JournalViewer::kListSql)); });
+    on(menu::Shifts, [this] { showList(QStringLiteral("Смены"), QString::fromUtf8(ListWindowLogic::kShiftsSql)); });
+    on(menu::BisExports,
+       [this] { showList(QStringLiteral("Выгрузки в БИС"), QString::fromUtf8(ListWindowLogic::kBisExportsSql)); });
+    on(menu::ActiveUsers, [this] {
+        showList(QStringLiteral("Работающие пользователи"), QString::fromUtf8(ListWindowLogic::kActiveUsersSql));
+    });
+    on(menu::Okato, [this] { showList(QStringLiteral("ОКАТО"), QString::fromUtf8(ListWindowLogic::kOkatoSql)); });
+    on(menu::Kbk, [this] { showKbk(); });
+}
+
+void Workstation::changePassword()
+{
+    PasswordChange p(ws_, *db_, *log_, *dialogs_);
+    p.centralRequest = centralRequest;
+    p.refreshLists = [this] { payments_->show_pmnts(); };
+    p.run();
+}
+
+void Workstation::showList(const QString& caption, const QString& sql)
+{
+    ListWindowLogic logic(*db_, *utils_, *dialogs_, caption, sql);
+    try {
+        logic.open();
+    } catch (const DbError& e) {
+        dialogs_->message(e.message(), QString(), UserDialogs::Icon::Error);
+        return;
+    }
+    ListWindow w(logic, *db_, *utils_, *dialogs_, window_.get());
+    w.showText = showText;
+    w.exec();
+}
+
+void Workstation::showKbk()
+{
+    Form37::pick(db_->main(), *dialogs_,
+                 QStringLiteral("SELECT KBK,PRIM FROM KBK WHERE KBK STARTING WITH :KOD_ADM AND PRIM STARTING WITH :FLT "
+                                "ORDER BY PRIM"),
+                 window_.get(), nullptr, {{QStringLiteral("KOD_ADM"), QString()}});
+    db_->main().commit();
 }
 
 bool Workstation::showLogin()

@@ -18,6 +18,9 @@ class StatusRefresh;
 class ChangeDepartment;
 class Form1;
 class QtUserDialogs;
+class PaymentsController;
+class CancellationDevices;
+struct RecordAccess;
 
 // The application: the working state, the database with its two transactions, the log, the clock, the
 // dialogs, the register and the main window, created once and wired together. main() makes one and shows
@@ -36,6 +39,9 @@ public:
         QString executable;                         // QCoreApplication::applicationFilePath()
         QStringList arguments;                      // the command line without the program
         std::function<bool(const QString&, const QStringList&)> startProgram;
+        // the register, pinpad, gateway and exchange operations of a payment cancellation (F8);
+        // NoCancellationDevices
+        std::function<std::unique_ptr<CancellationDevices>(Workstation&)> cancellation;
     };
 
     Workstation(WorkFolder folder, Parts parts);
@@ -54,6 +60,8 @@ public:
     StatusRefresh& status() { return *status_; }
     ChangeDepartment& departmentChange() { return *change_; }
     Form1& mainWindow() { return *window_; }
+    PaymentsController& payments() { return *payments_; }
+    CancellationDevices& cancellationDevices() { return *cancellation_; }
 
     // The main window's shift list and payment list (sm_list, show_pmnts), supplied by the payment list.
     std::function<void()> refreshLists;
@@ -67,6 +75,21 @@ public:
     std::function<void()> loginAfterChoice;
     // The main window's day pickers (and the filter window's) get this day at start-up.
     std::function<void(const QDate&)> setDay;
+    // "Открыть ящик": the register's OpenDrawer between fr_connect and fr_disconnect (the fiscal layer).
+    std::function<void()> openDrawer;
+    // A text in the program's text window (an export's report in the list of exports).
+    std::function<void(const QString& caption, const QString& text)> showText;
+    // Central mode: a request to the server whose reply is merged into the local tables ("pswdch").
+    std::function<void(const QString& command, const QString& params)> centralRequest;
+    // Central mode: the workstation went online; send every unsent record.
+    std::function<void()> goOnline;
+    // Opens the payment record window (F1 view, F9 edit); unset, the record is shown read-only.
+    std::function<void(const QString& uid, const RecordAccess& access)> openRecord;
+
+    // Menu commands of the main window.
+    void changePassword();
+    void showList(const QString& caption, const QString& sql);
+    void showKbk();
 
     // Start-up; run by the main window's first activation.
     Startup::Outcome start();
@@ -95,6 +118,8 @@ private:
     std::unique_ptr<ShiftOperations> shifts_;
     std::unique_ptr<ChangeDepartment> change_;
     std::unique_ptr<Form1> window_;
+    std::unique_ptr<CancellationDevices> cancellation_;
+    std::unique_ptr<PaymentsController> payments_;
     std::unique_ptr<Startup> startup_;
     PortCheck portExists_;
     QString executable_;
