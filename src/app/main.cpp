@@ -4,8 +4,11 @@
 #include "core/work_folder.h"
 #include "core/workstation.h"
 #include <QApplication>
+#include <memory>
 #ifdef KVP_WITH_FISCAL
 #include "app/fiscal_register_session.h"
+#include "app/fiscal_shift_operations.h"
+#include "app/register_menu.h"
 #endif
 
 int main(int argc, char** argv)
@@ -19,14 +22,28 @@ int main(int argc, char** argv)
     parts.arguments = args.mid(1);
 #ifdef KVP_WITH_FISCAL
     FiscalRegisterSession* fiscal = nullptr;
+    FiscalShiftOperations* shifts = nullptr;
     parts.reg = [&](Workstation& w) {
         auto s = std::make_unique<FiscalRegisterSession>(folder.path(), w.log(), w.clock(), w.dialogs());
         fiscal = s.get();
         return s;
     };
+    parts.shifts = [&](Workstation& w) {
+        Workstation* ws = &w;
+        auto s = std::make_unique<FiscalShiftOperations>(w.state(), w.database(), w.utils(), w.log(), w.clock(),
+                                                         w.dialogs(), *fiscal, w.status(), [ws] {
+                                                             if (ws->refreshLists)
+                                                                 ws->refreshLists();
+                                                         });
+        shifts = s.get();
+        return s;
+    };
     parts.portExists = [&](const QString& port, const QString&) { return fiscal && fiscal->portExists(port); };
 #endif
     Workstation ws(folder, std::move(parts));
+#ifdef KVP_WITH_FISCAL
+    new RegisterMenu(ws, *fiscal, *shifts); // owned by the main window
+#endif
     ws.mainWindow().show();
     return app.exec();
 }
