@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <memory>
 #ifdef KVP_WITH_FISCAL
+#include "app/fiscal_cancellation.h"
 #include "app/fiscal_register_session.h"
 #include "app/fiscal_shift_operations.h"
 #include "app/register_menu.h"
@@ -39,9 +40,13 @@ int main(int argc, char** argv)
         return s;
     };
     parts.portExists = [&](const QString& port, const QString&) { return fiscal && fiscal->portExists(port); };
+    parts.cancellation = [&](Workstation&) -> std::unique_ptr<CancellationDevices> {
+        return std::make_unique<FiscalCancellationDevices>(*fiscal);
+    };
 #endif
     Workstation ws(folder, std::move(parts));
 #ifdef KVP_WITH_FISCAL
+    ws.openDrawer = [&] { open_drawer(*fiscal, ws.state().fr_driver); };
     new RegisterMenu(ws, *fiscal, *shifts); // owned by the main window
 #endif
     ws.mainWindow().show();

@@ -1,10 +1,12 @@
 // A cashier's day on the demo work folder with the emulated Shtrih register: start-up, shift, X report,
 // cash-in, a payment, collection, the register totals in the output window printed to PDF, and the Z
 // report at close; the emulator's tape, the database and the log are read at every step.
+#include "app/fiscal_cancellation.h"
 #include "app/fiscal_register_session.h"
 #include "app/fiscal_shift_operations.h"
 #include "core/login_logic.h"
 #include "core/menu_state.h"
+#include "core/payment_cancellation.h"
 #include "core/startup.h"
 #include "core/status_refresh.h"
 #include "core/work_folder.h"
@@ -289,4 +291,37 @@ TEST(CashierDay, StartupWithYesterdaysShift)
             EXPECT_TRUE(d.logLines().contains(QStringLiteral("Пытаемся работать в незакрытой старой смене.")));
         }
     }
+}
+
+// F8 on a cash payment of the open shift, with the register bound as the program binds it: the return
+// receipt is on the tape, the payment and its commission row are gone, the journal has the deletion.
+TEST(CashierDay, CancellationPrintsTheReturnOnTheRegister)
+{
+    Desk d;
+    ASSERT_EQ(d.startup->run(), Startup::Outcome::Ready) << d.startup->error().toStdString();
+    const QString shift = d.ws.cur_smena_nom;
+    for (const auto& [uid, srv, sum, com] : {std::tuple{"9001", "100", "120.00", "9002"}, {"9002", "101", "10.00", ""}}) {
+        Query q(d.db.main(), QStringLiteral("INSERT INTO PAYMENTS (UID, SUM_PRIH, OPER_NOM, SMENA_NOM, PODR, KOD_SRV, "
+                                            "COM_UID, FR_UID, FIO) VALUES (:U, :S, '2', :SM, '0101', :K, :C, 'F9001', 'Иванов И.И.')"));
+        q.setParam(QStringLiteral("U"), QString::fromLatin1(uid));
+        q.setParam(QStringLiteral("S"), QString::fromLatin1(sum));
+        q.setParam(QStringLiteral("SM"), shift);
+        q.setParam(QStringLiteral("K"), QString::fromLatin1(srv));
+        q.setParam(QStringLiteral("C"), QString::fromLatin1(com));
+        q.execute();
+    }
+    d.db.main().commit();
+
+    FiscalCancellationDevices devices(d.reg);
+    PaymentCancellation cancel(d.ws, d.db, d.utils, d.log, d.dialogs, devices);
+    const int mark = d.tapeSize();
+    d.dialogs.yesNo.push_back(true);
+    EXPECT_EQ(cancel.cancel(QStringLiteral("9001"), true), PaymentCancellation::Result::Deleted)
+        << d.dialogs.messages.join(QLatin1Char('|')).toStdString();
+    const QStringList tape = d.tapeSince(mark);
+    EXPECT_TRUE(contains(tape, QStringLiteral("ВОЗВРАТ ПРИХОДА")) || contains(tape, QStringLiteral("Возврат")))
+        << tape.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(contains(tape, QStringLiteral("130.00"))) << tape.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(d.value(QStringLiteral("SELECT COUNT(*) FROM PAYMENTS WHERE UID IN ('9001', '9002')")), QStringLiteral("0"));
+    EXPECT_EQ(d.value(QStringLiteral("SELECT PRMS FROM JRNL WHERE TAB_NAME='PAYMENTS'")), QStringLiteral("9001|9002|"));
 }
