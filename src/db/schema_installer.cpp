@@ -39,7 +39,7 @@ void SchemaInstaller::runFolder(Database& db, const QString& folder)
 }
 
 void SchemaInstaller::create(const QString& connection, const QString& user, const QString& password, bool demo,
-                             const QString& folder)
+                             const QString& folder, bool sampleDay)
 {
     const QString path = connection.trimmed();
     // a bare path is a local file; "host:path" (not a drive letter) is on a server
@@ -56,6 +56,8 @@ void SchemaInstaller::create(const QString& connection, const QString& user, con
         runFolder(db, schema);
         if (demo)
             runFolder(db, QDir(schema).filePath(QStringLiteral("demo")));
+        if (demo && sampleDay)
+            runFolder(db, QDir(schema).filePath(QStringLiteral("demo/day")));
     } catch (...) {
         db.detach();
         if (local)

@@ -1,5 +1,5 @@
 // kvp-db: creates workstation databases from the bundled schema and runs schema scripts.
-//   kvp-db create PATH [--demo] [--user U] [--password P]
+//   kvp-db create PATH [--demo] [--user U] [--password P]   (--demo: demo data and a sample day of payments)
 //   kvp-db apply DATABASE SCRIPT [--user U] [--password P]
 #include "db/database.h"
 #include "db/schema_installer.h"
@@ -43,7 +43,7 @@ int main(int argc, char** argv)
         return usage();
     try {
         if (pos[0] == QLatin1String("create") && pos.size() == 2) {
-            SchemaInstaller::create(pos[1], user, password, demo);
+            SchemaInstaller::create(pos[1], user, password, demo, QString(), demo);
             std::printf("%s\n", QStringLiteral("База данных создана: %1").arg(pos[1]).toUtf8().constData());
             return 0;
         }
