@@ -2,6 +2,7 @@
 #include "core/value_picker_logic.h"
 #include <QDialog>
 
+class DbUtils;
 class QLineEdit;
 class QTableView;
 class UserDialogs;
@@ -17,7 +18,7 @@ public:
     // (the caller may then read `filterText`).
     static std::optional<QStringList> pick(Transaction& tr, UserDialogs& dialogs, const QString& sql,
                                            QWidget* parent = nullptr, QString* filterText = nullptr,
-                                           const QVariantMap& params = {});
+                                           const QVariantMap& params = {}, DbUtils* journal = nullptr);
 
     bool chosen() const { return chosen_; }
     QStringList chosenRow() const;
@@ -28,11 +29,15 @@ protected:
 
 private:
     void choose(int row);
+    void buildDirectoryPanel(QLayout* layout);
 
     ValuePickerLogic& logic_;
     UserDialogs& dialogs_;
     QLineEdit* filter_;
     QTableView* grid_;
+    QLineEdit* code_ = nullptr;  // the directory panel of KBK and OKATO lists
+    QLineEdit* text1_ = nullptr;
+    QLineEdit* text2_ = nullptr;
     bool chosen_ = false;
     int row_ = -1;
 };

@@ -161,7 +161,7 @@ void Workstation::showKbk()
     Form37::pick(db_->main(), *dialogs_,
                  QStringLiteral("SELECT KBK,PRIM FROM KBK WHERE KBK STARTING WITH :KOD_ADM AND PRIM STARTING WITH :FLT "
                                 "ORDER BY PRIM"),
-                 window_.get(), nullptr, {{QStringLiteral("KOD_ADM"), QString()}});
+                 window_.get(), nullptr, {{QStringLiteral("KOD_ADM"), QString()}}, utils_.get());
     db_->main().commit();
 }
 
