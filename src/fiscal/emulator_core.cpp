@@ -304,3 +304,13 @@ EmulatorCore::Action EmulatorCore::faultFor(const QString& name, const QString& 
     }
     return a;
 }
+
+QString EmulatorCore::valueText(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::QString: return quote(v.toString());
+    case QMetaType::Bool: return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QMetaType::Double: return QString::number(v.toDouble(), 'f', 2);
+    default: return v.toString();
+    }
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include <QVariant>
 #include <QDateTime>
 #include <QList>
 #include <QMap>
@@ -109,6 +110,8 @@ public:
     }
 
     static QString quote(const QString& s);
+    // A property value as the call journal writes it: texts quoted, flags true/false, numbers with 2 decimals.
+    static QString valueText(const QVariant& v);
 
 private:
     struct Action {

@@ -6,15 +6,6 @@ using namespace emulator_text;
 namespace sc = shtrih_codes;
 
 namespace {
-QString valueText(const QVariant& v)
-{
-    switch (v.typeId()) {
-    case QMetaType::QString: return EmulatorCore::quote(v.toString());
-    case QMetaType::Bool: return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    case QMetaType::Double: return QString::number(v.toDouble(), 'f', 2);
-    default: return v.toString();
-    }
-}
 const QString kDateTime = QStringLiteral("yyyy-MM-ddThh:mm:ss");
 } // namespace
 
@@ -28,7 +19,7 @@ ShtrihEmulator::ShtrihEmulator(const QString& work_folder, Clock& clock)
 void ShtrihEmulator::put(const QString& name, const QVariant& v)
 {
     props_[name] = v;
-    core_.recordPut(name, valueText(v));
+    core_.recordPut(name, EmulatorCore::valueText(v));
 }
 
 void ShtrihEmulator::load()
