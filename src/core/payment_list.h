@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
+#include <optional>
 #include <vector>
 
 struct WorkingState;
@@ -78,6 +79,8 @@ public:
 
 private:
     void sortRows();
+    bool hasServiceDayIndex() const;
+    mutable std::optional<bool> serviceDayIndex_;
     WorkingState& ws_;
     Database& db_;
     std::vector<PaymentRow> rows_;

@@ -66,6 +66,18 @@ qint64 rawInt(const XSQLVAR& v)
     default: { qint64 x; std::memcpy(&x, v.sqldata, 8); return x; }
     }
 }
+// "DD.MM.YYYY", as QDate::toString("dd.MM.yyyy") writes it, without parsing the format for every row
+QString dateText(const QDate& d)
+{
+    int y = 0, m = 0, day = 0;
+    d.getDate(&y, &m, &day);
+    if (y < 1 || y > 9999)
+        return d.toString(QStringLiteral("dd.MM.yyyy"));
+    const char16_t c[10] = {char16_t(u'0' + day / 10), char16_t(u'0' + day % 10), u'.', char16_t(u'0' + m / 10),
+                            char16_t(u'0' + m % 10), u'.', char16_t(u'0' + y / 1000), char16_t(u'0' + y / 100 % 10),
+                            char16_t(u'0' + y / 10 % 10), char16_t(u'0' + y % 10)};
+    return QString(reinterpret_cast<const QChar*>(c), 10);
+}
 ISC_DATE toIscDate(const QDate& d) { return static_cast<ISC_DATE>(d.toJulianDay() - kDateBase); }
 QTime iscTime(ISC_TIME t) { return QTime::fromMSecsSinceStartOfDay(static_cast<int>(t / 10)); }
 ISC_TIME toIscTime(const QTime& t) { return static_cast<ISC_TIME>(t.msecsSinceStartOfDay()) * 10; }
@@ -144,6 +156,14 @@ struct Query::Impl {
     std::vector<QVariant> inShown;    // values as bound, for the journal
     QStringList names;
     QHash<QString, int> fieldByName;
+    // The last text made of each text column and the bytes it was made of: a list repeats the same
+    // names, dates and codes row after row, and a repeat costs a compare instead of a conversion.
+    struct LastText {
+        std::string raw;
+        QString text;
+        bool valid = false;
+    };
+    std::vector<LastText> lastText;
     int stmtType = 0;
     bool cursor = false;
 
@@ -246,6 +266,7 @@ void Query::prepare()
     d_->outBuf.assign(nOut, std::string());
     d_->outInd.assign(nOut, 0);
     d_->outInfo.clear();
+    d_->lastText.assign(static_cast<size_t>(nOut), Impl::LastText());
     for (int i = 0; i < nOut; ++i) {
         XSQLVAR& v = d_->out->sqlvar[i];
         d_->outInfo.push_back(infoOf(v));
@@ -717,19 +738,29 @@ QString Query::text(int index)
     if (isNull(index))
         return QString();
     const XSQLVAR& v = d_->out->sqlvar[index];
+    auto cached = [&](const char* data, size_t len, auto make) -> QString {
+        Impl::LastText& last = d_->lastText[static_cast<size_t>(index)];
+        if (last.valid && last.raw.size() == len && std::memcmp(last.raw.data(), data, len) == 0)
+            return last.text;
+        last.raw.assign(data, len);
+        last.text = make();
+        last.valid = true;
+        return last.text;
+    };
     switch (f.type) {
-    case SQL_TEXT: {
-        QString s = QString::fromUtf8(v.sqldata, v.sqllen);
-        qsizetype n = s.size();
-        while (n > 0 && s[n - 1] == QLatin1Char(' '))
-            --n;
-        s.truncate(n);
-        return s;
-    }
+    case SQL_TEXT:
+        return cached(v.sqldata, static_cast<size_t>(v.sqllen), [&] {
+            QString s = QString::fromUtf8(v.sqldata, v.sqllen);
+            qsizetype n = s.size();
+            while (n > 0 && s[n - 1] == QLatin1Char(' '))
+                --n;
+            s.truncate(n);
+            return s;
+        });
     case SQL_VARYING: {
         unsigned short len;
         std::memcpy(&len, v.sqldata, 2);
-        return QString::fromUtf8(v.sqldata + 2, len);
+        return cached(v.sqldata + 2, len, [&] { return QString::fromUtf8(v.sqldata + 2, len); });
     }
     case SQL_SHORT:
     case SQL_LONG:
@@ -740,7 +771,7 @@ QString Query::text(int index)
     case SQL_D_FLOAT:
         return QString::number(number(index), 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
     case SQL_TYPE_DATE:
-        return date(index).toString(QStringLiteral("dd.MM.yyyy"));
+        return cached(v.sqldata, sizeof(ISC_DATE), [&] { return dateText(date(index)); });
     case SQL_TYPE_TIME: {
         ISC_TIME t;
         std::memcpy(&t, v.sqldata, sizeof t);
