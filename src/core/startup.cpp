@@ -110,24 +110,32 @@ void Startup::readOperator()
     }
 }
 
-void Startup::findTodayShift()
+// The first shift a shift statement finds for the user in the department (":DAT" = today), or empty.
+QString Startup::openShift(const QString& sql)
 {
-    ws_.cur_smena_nom.clear();
+    QString found;
     try {
-        Query q(db_.main(), QStringLiteral("SELECT SMENA_NOM FROM SMENA WHERE OPER_NOM=:OPER_NOM AND OPN_DAT=:DAT "
-                                           "AND PODR=:PODR and CLS_DAT is null;"));
+        Query q(db_.main(), sql);
         q.setParam(QStringLiteral("OPER_NOM"), ws_.cur_oper_nom);
-        q.setParam(QStringLiteral("DAT"), clock_.today());
         q.setParam(QStringLiteral("PODR"), ws_.cur_podr);
+        if (q.hasParam(QStringLiteral("DAT")))
+            q.setParam(QStringLiteral("DAT"), clock_.today());
         q.open();
         if (!q.eof())
-            ws_.cur_smena_nom = q.text(0);
+            found = q.text(0);
         q.close();
         db_.main().commit();
     } catch (const DbError& e) {
         db_.main().rollback();
         log_.writelog(QStringLiteral("Ошибка поиска смены: ") + e.message());
     }
+    return found;
+}
+
+void Startup::findTodayShift()
+{
+    ws_.cur_smena_nom = openShift(QStringLiteral("SELECT SMENA_NOM FROM SMENA WHERE OPER_NOM=:OPER_NOM AND OPN_DAT=:DAT "
+                                                 "AND PODR=:PODR and CLS_DAT is null;"));
     log_.writelog(QStringLiteral("Найдена подходящая открытая на сегодня смена: ") + ws_.cur_smena_nom);
 }
 
@@ -247,20 +255,10 @@ bool Startup::decideShift()
         return shifts_.OpenSession();
     }
     log_.writelog(QStringLiteral("Пытаемся работать в незакрытой старой смене."));
-    try {
-        Query q(db_.main(), QStringLiteral("SELECT SMENA_NOM FROM SMENA WHERE OPER_NOM=:OPER_NOM AND PODR=:PODR and "
-                                           "CLS_DAT is null ORDER BY OPN_DAT DESC;"));
-        q.setParam(QStringLiteral("OPER_NOM"), ws_.cur_oper_nom);
-        q.setParam(QStringLiteral("PODR"), ws_.cur_podr);
-        q.open();
-        if (!q.eof())
-            ws_.cur_smena_nom = q.text(0);
-        q.close();
-        db_.main().commit();
-    } catch (const DbError& e) {
-        db_.main().rollback();
-        log_.writelog(QStringLiteral("Ошибка поиска смены: ") + e.message());
-    }
+    const QString older = openShift(QStringLiteral("SELECT SMENA_NOM FROM SMENA WHERE OPER_NOM=:OPER_NOM AND PODR=:PODR and "
+                                                   "CLS_DAT is null ORDER BY OPN_DAT DESC;"));
+    if (!older.isEmpty())
+        ws_.cur_smena_nom = older;
     if (!ws_.cur_smena_nom.isEmpty())
         return true;
     log_.writelog(QStringLiteral("Не получилось найти подходящую, закрываем и открываем новую."));

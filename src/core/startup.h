@@ -64,6 +64,7 @@ private:
     bool connectDatabase(const QString& connection);
     void updateOperator();
     void readOperator();
+    QString openShift(const QString& sql);
     void findTodayShift();
     void readDepartment();
     void applySettings();
