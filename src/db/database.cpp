@@ -1,6 +1,7 @@
 #include "db/database.h"
 #include "db/fb_status.h"
 #include <QByteArray>
+#include <csignal>
 #include <QStringList>
 #include <string>
 
@@ -58,6 +59,26 @@ std::string makeDpb(const QString& user, const QString& password, bool creating)
     }
     return dpb;
 }
+// The embedded engine installs its own SIGTERM and SIGINT handlers on the first attachment; with them
+// a terminated workstation neither ends nor stops working (it spins). The program keeps the handlers
+// it had, so "kill" ends it like any other program; committed work is safe in the database file.
+class KeepTerminationSignals {
+public:
+    KeepTerminationSignals()
+    {
+        sigaction(SIGTERM, nullptr, &term_);
+        sigaction(SIGINT, nullptr, &intr_);
+    }
+    ~KeepTerminationSignals()
+    {
+        sigaction(SIGTERM, &term_, nullptr);
+        sigaction(SIGINT, &intr_, nullptr);
+    }
+
+private:
+    struct sigaction term_ {};
+    struct sigaction intr_ {};
+};
 } // namespace
 
 Database::Database() : main_(std::make_unique<Transaction>(*this)), entry_(std::make_unique<Transaction>(*this)) {}
@@ -72,6 +93,7 @@ void Database::attach(const QString& connection, const QString& user, const QStr
     ISC_STATUS_ARRAY status;
     const QByteArray path = connection.trimmed().toUtf8();
     const std::string dpb = makeDpb(user, password, false);
+    KeepTerminationSignals keep;
     isc_attach_database(status, static_cast<short>(path.size()), path.constData(), &handle_,
                         static_cast<short>(dpb.size()), dpb.data());
     if (status[0] == 1 && status[1]) {
@@ -87,6 +109,7 @@ void Database::create(const QString& connection, const QString& user, const QStr
     ISC_STATUS_ARRAY status;
     const QByteArray path = connection.trimmed().toUtf8();
     const std::string dpb = makeDpb(user, password, true);
+    KeepTerminationSignals keep;
     isc_create_database(status, static_cast<short>(path.size()), path.constData(), &handle_,
                         static_cast<short>(dpb.size()), dpb.data(), 0);
     if (status[0] == 1 && status[1]) {

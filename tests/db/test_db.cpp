@@ -9,6 +9,7 @@
 #include "util/log.h"
 #include "util/md5.h"
 #include <QDir>
+#include <csignal>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -314,4 +315,16 @@ TEST(Schema, DemoDataServesACashier)
               q("0"));
     EXPECT_NE(u.sql_value(q("SELECT COUNT(*) FROM LS")), q("0"));
     EXPECT_NE(u.sql_value(q("SELECT COUNT(*) FROM NSTR")), q("0"));
+}
+
+TEST(Database, AttachingKeepsTheProgramsTerminationSignals)
+{
+    // the embedded engine would install handlers that swallow SIGTERM; the program's own stay
+    struct sigaction before {};
+    sigaction(SIGTERM, nullptr, &before);
+    Database db;
+    db.attach(TestDatabase::shared().path(), q("SYSDBA"), q("x"));
+    struct sigaction after {};
+    sigaction(SIGTERM, nullptr, &after);
+    EXPECT_EQ(reinterpret_cast<void*>(after.sa_handler), reinterpret_cast<void*>(before.sa_handler));
 }
