@@ -97,16 +97,7 @@ struct Desk {
         };
     }
 
-    QString value(const QString& sql, const QVariantMap& params = {})
-    {
-        Query q(db.main(), sql);
-        DbUtils::bindMap(q, params);
-        q.open();
-        const QString v = q.eof() || q.isNull(0) ? QString() : q.text(0);
-        q.close();
-        db.main().commit();
-        return v;
-    }
+    QString value(const QString& sql, const QVariantMap& params = {}) { return first_value(db, sql, params); }
     QString operatorShift() { return value(QStringLiteral("SELECT SMENA_NOM FROM OPERATOR WHERE OPER_NOM='2'")); }
     bool closed(const QString& nom)
     {

@@ -26,16 +26,7 @@ struct ShiftBench {
         };
     }
 
-    QString value(const QString& sql, const QVariantMap& params = {})
-    {
-        Query q(db.main(), sql);
-        DbUtils::bindMap(q, params);
-        q.open();
-        const QString v = q.eof() || q.isNull(0) ? QString() : q.text(0);
-        q.close();
-        db.main().commit();
-        return v;
-    }
+    QString value(const QString& sql, const QVariantMap& params = {}) { return first_value(db, sql, params); }
     void exec(const QString& sql, const QVariantMap& params = {})
     {
         Query q(db.main(), sql);

@@ -1,4 +1,6 @@
 #include "test_database.h"
+#include "db/db_utils.h"
+#include "db/query.h"
 #include "db/schema_installer.h"
 #include <QDir>
 #include <QFile>
@@ -37,4 +39,15 @@ QString TestDatabase::freshCopy(const QString& name) const
     QFile(target).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                                  QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther);
     return target;
+}
+
+QString first_value(Database& db, const QString& sql, const QVariantMap& params)
+{
+    Query q(db.main(), sql);
+    DbUtils::bindMap(q, params);
+    q.open();
+    const QString v = q.eof() || q.isNull(0) ? QString() : q.text(0);
+    q.close();
+    db.main().commit();
+    return v;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "db/database.h"
 #include <QString>
+#include <QVariantMap>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -27,3 +28,7 @@ private:
     QString path_;
     QString pristine_;
 };
+
+// The first column of the first row of a statement with named parameters, as text (empty for no row or
+// NULL); the main transaction is committed after it, so the next read sees fresh data.
+QString first_value(Database& db, const QString& sql, const QVariantMap& params = {});
