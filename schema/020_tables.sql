@@ -784,3 +784,19 @@ CREATE TABLE JRNL (
   PRMS        BLOB SUB_TYPE TEXT,
   CONSTRAINT PK_JRNL PRIMARY KEY (JR_UID)
 );
+
+-- Running totals of the payments by day, cashier, shift and service, kept by trigger PAYMENTS_AIUD1
+-- for the main window's totals message. Every transaction adds to rows of its own (TR_ID = its
+-- transaction number), so concurrent payments never wait for or conflict with each other; the rows of
+-- committed transactions are merged into one row per key now and then (snapshot transaction).
+-- Only payments that every totals condition can match are counted: DAT, OPER_NOM, SMENA_NOM,
+-- KOD_SRV and SUM_PRIH all set.
+CREATE TABLE PMNT_TOTALS (
+  TR_ID       BIGINT NOT NULL,
+  DAT         DATE NOT NULL,
+  OPER_NOM    VARCHAR(20) NOT NULL,
+  SMENA_NOM   VARCHAR(20) NOT NULL,
+  KOD_SRV     VARCHAR(16) NOT NULL,
+  CNT         INTEGER NOT NULL,
+  SUM_PRIH    NUMERIC(18,2) NOT NULL
+);

@@ -17,6 +17,13 @@ CREATE INDEX IX_PAYMENTS_PODR ON PAYMENTS (PODR);
 -- a day's payments of one service: the day list walks the non-commission services' rows of the
 -- day without reading the day's commission rows
 CREATE INDEX IX_PAYMENTS_SRV_DAT ON PAYMENTS (KOD_SRV, DAT);
+-- a day's payments in the list's default order: the list reads its first screen without reading,
+-- let alone sorting, the whole day
+CREATE INDEX IX_PAYMENTS_DAT_UID ON PAYMENTS (DAT, UID);
+
+-- running totals: a transaction's own rows, a day's rows
+CREATE INDEX IX_PMNT_TOTALS_TR ON PMNT_TOTALS (TR_ID);
+CREATE INDEX IX_PMNT_TOTALS_DAT ON PMNT_TOTALS (DAT);
 
 CREATE INDEX IX_PP_KOD_ORG ON PP (KOD_ORG);
 CREATE INDEX IX_PP_EXT_ID ON PP (EXT_ID);

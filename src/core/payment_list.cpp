@@ -4,6 +4,7 @@
 #include "db/db_utils.h"
 #include "db/query.h"
 #include <algorithm>
+#include <limits>
 
 const char* const PaymentList::kShiftSql =
     "SELECT SMENA.SMENA_NOM,OPER, SMENA.PODR FROM SMENA INNER JOIN OPERATOR ON OPERATOR.OPER_NOM=SMENA.OPER_NOM "
@@ -11,6 +12,8 @@ const char* const PaymentList::kShiftSql =
     "ORDER BY 3,2;";
 
 PaymentList::PaymentList(WorkingState& ws, Database& db) : ws_(ws), db_(db) {}
+
+PaymentList::~PaymentList() { close(); }
 
 const std::vector<PaymentList::Column>& PaymentList::columns()
 {
@@ -47,11 +50,11 @@ std::vector<ShiftEntry> PaymentList::sm_list()
     return list;
 }
 
-QString PaymentList::dayShiftCondition() const
+QString PaymentList::dayShiftCondition(const QString& table) const
 {
     if (current_shift)
-        return QStringLiteral(" AND PAYMENTS.DAT BETWEEN :DAT AND :DAT AND PAYMENTS.SMENA_NOM=OPERATOR.SMENA_NOM");
-    return QStringLiteral(" AND PAYMENTS.DAT BETWEEN :DAT AND :DAT AND PAYMENTS.SMENA_NOM LIKE :SMENA_NOM");
+        return QStringLiteral(" AND %1.DAT BETWEEN :DAT AND :DAT AND %1.SMENA_NOM=OPERATOR.SMENA_NOM").arg(table);
+    return QStringLiteral(" AND %1.DAT BETWEEN :DAT AND :DAT AND %1.SMENA_NOM LIKE :SMENA_NOM").arg(table);
 }
 
 QString PaymentList::listSql() const
@@ -73,29 +76,46 @@ QString PaymentList::listSql() const
     sql += QStringLiteral("\nAND SERVICE.IS_K = '0'\n");
     if (ws_.cur_role == QLatin1String("1") && ws_.cur_podr != QLatin1String("0000"))
         sql += QStringLiteral("AND PAYMENTS.PODR starting with :PODR\n");
-    // A day's list walks the non-commission services and, for each, its rows of the day in the
-    // (service, day) index, so the commission rows are never read. The plan is written out because
-    // the optimizer cannot see this: the index statistics of a database filled after its creation stay
-    // at zero, and with them it starts from the day index and reads the commission rows as well.
-    if (list_filter.empty() && hasServiceDayIndex())
+    if (orderedByDatabase()) {
+        // The day's rows in UID order straight from the (day, UID) index: the first screen is read
+        // after a few rows, with no sort of the whole day. The plan is written out because the
+        // optimizer, with the index statistics of a database filled after its creation still at zero,
+        // prefers reading and sorting the whole day.
+        sql += QStringLiteral("PLAN JOIN (JOIN (JOIN (PAYMENTS ORDER IX_PAYMENTS_DAT_UID INDEX (IX_PAYMENTS_DAT_UID), "
+                              "SERVICE INDEX (PK_SERVICE), OPERATOR INDEX (PK_OPERATOR)), PP INDEX (PK_PP)), "
+                              "ORGN INDEX (PK_ORGN))\nORDER BY PAYMENTS.DAT, PAYMENTS.UID");
+    } else if (list_filter.empty() && hasIndex(QStringLiteral("IX_PAYMENTS_SRV_DAT"))) {
+        // A whole day read for another order walks the non-commission services and, for each, its
+        // rows of the day in the (service, day) index, so the commission rows are never read.
         sql += QStringLiteral("PLAN JOIN (JOIN (SERVICE NATURAL, PAYMENTS INDEX (IX_PAYMENTS_SRV_DAT), OPERATOR INDEX "
                               "(PK_OPERATOR)), PP INDEX (PK_PP), ORGN INDEX (PK_ORGN))\n");
-    // The rows are put in list_order here, not by the engine: its sort carries every selected column
-    // (names, comments, purposes) and costs more than the whole fetch on a busy day.
+    }
+    // In any other order the rows are put in list_order here, not by the engine: its sort carries
+    // every selected column (names, comments, purposes) and costs more than the whole fetch on a busy
+    // day.
     return sql;
 }
 
-bool PaymentList::hasServiceDayIndex() const
+bool PaymentList::orderedByDatabase() const
 {
-    // a database made before the index was added lists without the plan
-    if (!serviceDayIndex_) {
-        Query q(db_.main(), QStringLiteral("SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$INDEX_NAME = 'IX_PAYMENTS_SRV_DAT' "
+    // one day (no filter) in the default order; the day is fixed, so DAT, UID is the UID order
+    return list_filter.empty() && orderColumn() == kUidColumn && hasIndex(QStringLiteral("IX_PAYMENTS_DAT_UID"));
+}
+
+bool PaymentList::hasIndex(const QString& name) const
+{
+    // a database made before an index was added lists without its plan
+    auto it = indexes_.find(name);
+    if (it == indexes_.end()) {
+        Query q(db_.main(), QStringLiteral("SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$INDEX_NAME = :NAME "
                                            "AND COALESCE(RDB$INDEX_INACTIVE, 0) = 0"));
+        q.setParam(QStringLiteral("NAME"), name);
         q.open();
-        serviceDayIndex_ = !q.eof() && q.integer(0) > 0;
+        const bool has = !q.eof() && q.integer(0) > 0;
         q.close();
+        it = indexes_.emplace(name, has).first;
     }
-    return *serviceDayIndex_;
+    return it->second;
 }
 
 QVariantMap PaymentList::listParams() const
@@ -116,29 +136,94 @@ QVariantMap PaymentList::listParams() const
     return p;
 }
 
+PaymentRow PaymentList::readRow(Query& q)
+{
+    PaymentRow r;
+    r.ndoc = q.text(0);
+    r.uid = q.text(1);
+    r.dat = q.text(2);
+    r.tim = q.text(3);
+    r.prim = q.text(4);
+    r.sum = q.amount(5);
+    r.fio = q.text(6);
+    r.oper = q.text(7);
+    r.prnstat = q.text(8);
+    r.pmnt_cm = q.text(9);
+    r.spayee = q.text(10);
+    r.n_plat = q.text(11);
+    return r;
+}
+
+void PaymentList::close()
+{
+    cursor_.reset();
+    pending_.clear();
+    if (db_.attached())
+        db_.list().rollback();
+}
+
+void PaymentList::clear()
+{
+    close();
+    rows_.clear();
+}
+
+void PaymentList::open_pmnts()
+{
+    close();
+    try {
+        auto q = std::make_unique<Query>(db_.list(), listSql());
+        DbUtils::bindMap(*q, listParams());
+        q->open();
+        if (orderedByDatabase()) {
+            cursor_ = std::move(q);
+            if (cursor_->eof())
+                close();
+            return;
+        }
+        std::vector<PaymentRow> all;
+        for (; !q->eof(); q->next())
+            all.push_back(readRow(*q));
+        q.reset();
+        db_.list().commit();
+        sortRows(all);
+        // handed over from the back
+        pending_.assign(std::make_move_iterator(all.rbegin()), std::make_move_iterator(all.rend()));
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+std::vector<PaymentRow> PaymentList::fetch(int count)
+{
+    std::vector<PaymentRow> out;
+    if (cursor_) {
+        try {
+            for (; count > 0 && !cursor_->eof(); --count, cursor_->next())
+                out.push_back(readRow(*cursor_));
+        } catch (...) {
+            close();
+            throw;
+        }
+        if (cursor_->eof())
+            close();
+        return out;
+    }
+    const size_t n = std::min(pending_.size(), static_cast<size_t>(std::max(count, 0)));
+    out.reserve(n);
+    for (size_t i = 0; i < n; ++i) {
+        out.push_back(std::move(pending_.back()));
+        pending_.pop_back();
+    }
+    return out;
+}
+
 const std::vector<PaymentRow>& PaymentList::show_pmnts()
 {
     rows_.clear();
-    Query q(db_.main(), listSql());
-    DbUtils::bindMap(q, listParams());
-    for (q.open(); !q.eof(); q.next()) {
-        PaymentRow r;
-        r.ndoc = q.text(0);
-        r.uid = q.text(1);
-        r.dat = q.text(2);
-        r.tim = q.text(3);
-        r.prim = q.text(4);
-        r.sum = q.amount(5);
-        r.fio = q.text(6);
-        r.oper = q.text(7);
-        r.prnstat = q.text(8);
-        r.pmnt_cm = q.text(9);
-        r.spayee = q.text(10);
-        r.n_plat = q.text(11);
-        rows_.push_back(std::move(r));
-    }
-    q.close();
-    sortRows();
+    open_pmnts();
+    rows_ = fetch(std::numeric_limits<int>::max());
     return rows_;
 }
 
@@ -151,7 +236,7 @@ int PaymentList::orderColumn() const
     return kUidColumn;
 }
 
-void PaymentList::sortRows()
+void PaymentList::sortRows(std::vector<PaymentRow>& rows) const
 {
     // the order of the database's ORDER BY on these columns: NULL (empty) first, dates by day, amounts
     // by value, texts by character code (the database's WIN1251 binary order for letters and digits)
@@ -183,12 +268,12 @@ void PaymentList::sortRows()
     };
     const int c = orderColumn();
     if (c == kSumColumn)
-        std::stable_sort(rows_.begin(), rows_.end(), [](const PaymentRow& a, const PaymentRow& b) { return a.sum < b.sum; });
+        std::stable_sort(rows.begin(), rows.end(), [](const PaymentRow& a, const PaymentRow& b) { return a.sum < b.sum; });
     else if (c == 2)
-        std::stable_sort(rows_.begin(), rows_.end(),
+        std::stable_sort(rows.begin(), rows.end(),
                          [&](const PaymentRow& a, const PaymentRow& b) { return dayLess(a.dat, b.dat); });
     else
-        std::stable_sort(rows_.begin(), rows_.end(), [&](const PaymentRow& a, const PaymentRow& b) {
+        std::stable_sort(rows.begin(), rows.end(), [&](const PaymentRow& a, const PaymentRow& b) {
             return QString::compare(text(a, c), text(b, c), Qt::CaseSensitive) < 0;
         });
 }

@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
-#include <optional>
+#include <map>
+#include <memory>
 #include <vector>
 
 struct WorkingState;
@@ -37,6 +38,7 @@ struct PaymentRow {
 class PaymentList {
 public:
     PaymentList(WorkingState& ws, Database& db);
+    ~PaymentList();
 
     // --- list state
     QDate day;
@@ -47,20 +49,32 @@ public:
 
     // Refills the shift list for `day`: "%" first, then the day's shifts (a cashier sees only her own).
     std::vector<ShiftEntry> sm_list();
-    // Reopens the payment list with the current state; throws DbError on a database error.
+    // Reopens the payment list with the current state and reads every row; throws DbError.
     const std::vector<PaymentRow>& show_pmnts();
     const std::vector<PaymentRow>& rows() const { return rows_; }
-    void clear() { rows_.clear(); }
-    // Hands the rows over (the grid's model keeps them).
-    std::vector<PaymentRow> takeRows() { return std::move(rows_); }
+    void clear();
+
+    // The list read in parts, for the grid: open_pmnts reopens the list, fetch hands over the next
+    // rows in list order until atEnd. The day list in its default order comes from the database in
+    // that order, so its first screen is there after a few rows; in any other order, or with a filter,
+    // open_pmnts reads and sorts every row. The rows are read in a read-only transaction of their own,
+    // which the main transaction's commits do not end. Both throw DbError.
+    void open_pmnts();
+    std::vector<PaymentRow> fetch(int count);
+    bool atEnd() const { return !cursor_ && pending_.empty(); }
+    // Ends a list still being read.
+    void close();
 
     // The list statement and its parameters as show_pmnts runs them; the rows are then put in list_order.
     QString listSql() const;
+    // True when the list is read in list order from the database (the day list ordered by UID).
+    bool orderedByDatabase() const;
     QVariantMap listParams() const;
     // OPER_NOM of the list and the totals: the cashier herself for role "2", else "%".
     QString operNomParam() const;
-    // The day and shift (or open shift) condition shared by the list and the totals.
-    QString dayShiftCondition() const;
+    // The day and shift (or open shift) condition shared by the list and the totals, on the day,
+    // shift and cashier columns of `table` (PAYMENTS, or the running totals).
+    QString dayShiftCondition(const QString& table = QStringLiteral("PAYMENTS")) const;
 
     // Columns of the grid in list order: caption, field name sorted by, width (0 = hidden).
     struct Column {
@@ -78,10 +92,13 @@ public:
     int orderColumn() const;
 
 private:
-    void sortRows();
-    bool hasServiceDayIndex() const;
-    mutable std::optional<bool> serviceDayIndex_;
+    static PaymentRow readRow(Query& q);
+    void sortRows(std::vector<PaymentRow>& rows) const;
+    bool hasIndex(const QString& name) const;
+    mutable std::map<QString, bool> indexes_;
     WorkingState& ws_;
     Database& db_;
     std::vector<PaymentRow> rows_;
+    std::unique_ptr<Query> cursor_;        // the open list in database order
+    std::vector<PaymentRow> pending_;      // the sorted list not handed over yet (reversed)
 };

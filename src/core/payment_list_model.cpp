@@ -18,6 +18,27 @@ void PaymentListModel::setRows(std::vector<PaymentRow> rows)
     endResetModel();
 }
 
+void PaymentListModel::appendRows(std::vector<PaymentRow> rows)
+{
+    if (rows.empty())
+        return;
+    const int first = this->rows();
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
+    rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    endInsertRows();
+}
+
+bool PaymentListModel::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && hasMore && hasMore();
+}
+
+void PaymentListModel::fetchMore(const QModelIndex& parent)
+{
+    if (canFetchMore(parent) && readMore)
+        readMore();
+}
+
 QString PaymentListModel::sumText(Money m) { return m.text().rightJustified(10, QLatin1Char(' ')); }
 
 int PaymentListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows(); }

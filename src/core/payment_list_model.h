@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QFont>
 #include <QStyledItemDelegate>
+#include <functional>
 #include <vector>
 
 // The payment grid's model over the rows the list statement returned (read once, no query per row).
@@ -15,7 +16,15 @@ public:
 
     // Takes the rows (moved in); resets the model.
     void setRows(std::vector<PaymentRow> rows);
+    // Adds rows at the end (the rest of a list read in parts).
+    void appendRows(std::vector<PaymentRow> rows);
     void clear() { setRows({}); }
+    // A list read in parts: whether more rows are to come, and what reads and appends more when the
+    // view scrolls past the last row (unset: every row is there).
+    std::function<bool()> hasMore;
+    std::function<void()> readMore;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
     const PaymentRow& row(int r) const { return rows_[static_cast<size_t>(r)]; }
     int rows() const { return static_cast<int>(rows_.size()); }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "util/money.h"
+#include <QDate>
 #include <QString>
 
 class PaymentList;
@@ -14,15 +15,30 @@ public:
     struct Totals {
         qint64 count = 0;
         Money sum;
+        bool operator==(const Totals&) const = default;
     };
-    // Throws DbError on a database error.
+    // From the running totals the database keeps (PMNT_TOTALS), or straight from the payments on a
+    // database without them. Throws DbError on a database error.
     Totals totals();
+    // The same figures read from PAYMENTS row by row.
+    Totals fromPayments();
     // selectedCount > 1: "Выделено записей: ..." with selectedSum; otherwise the day's totals.
     QString message(int selectedCount, Money selectedSum);
 
     static QString messageText(const Totals& t, int selectedCount, Money selectedSum);
 
+    // Merges the running-totals rows of committed transactions for one day into one row per key, in a
+    // snapshot transaction (it deletes exactly the rows it added up). Gives false when another
+    // workstation merged them at the same time (nothing changes then). With `above`, only a day with
+    // more rows than that is merged.
+    static bool mergeRunningTotals(Database& db, const QDate& day, int above = 0);
+    // Merges a day that holds more than kMergeAbove rows (after the list is refreshed, so the rows
+    // of a busy day stay few between two totals).
+    static void mergeWhenLong(Database& db, const QDate& day);
+    static constexpr int kMergeAbove = 64;
+
 private:
+    Totals read(const QString& sql);
     PaymentList& list_;
     Database& db_;
 };

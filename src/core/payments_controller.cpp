@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTableView>
+#include <QTimer>
 #include <QWheelEvent>
 
 void GaugeProgress::start(int maximum, const QString& text)
@@ -54,6 +55,8 @@ PaymentsController::PaymentsController(Form1& window, WorkingState& ws, Database
     list_.day = w_.dayPicker()->date();
     QTableView* g = w_.grid();
     g->setModel(&model_);
+    model_.hasMore = [this] { return !list_.atEnd(); };
+    model_.readMore = [this] { readMore(kChunkRows / 4); };
     g->setItemDelegate(new PaymentGridDelegate(g));
     g->setSelectionMode(QAbstractItemView::ExtendedSelection);
     const auto& cols = PaymentList::columns();
@@ -157,11 +160,11 @@ void PaymentsController::show_pmnts()
 {
     const QString keep = currentUid();
     applyControls();
+    ++listGeneration_;
     try {
-        list_.show_pmnts();
-        std::vector<PaymentRow> rows = list_.takeRows();
+        list_.open_pmnts();
+        model_.setRows(list_.fetch(kFirstRows));
         db_.main().commit();
-        model_.setRows(std::move(rows));
     } catch (const DbError& e) {
         db_.main().rollback();
         list_.clear();
@@ -170,16 +173,56 @@ void PaymentsController::show_pmnts()
         dialogs_.message(e.message(), QString(), UserDialogs::Icon::Error);
         return;
     }
+    // the row that was current stays current, however far down the list it is
     int row = 0;
     if (!keep.isEmpty())
-        for (int r = 0; r < model_.rows(); ++r)
+        for (int r = 0;; ++r) {
+            if (r == model_.rows() && !readMore(kChunkRows))
+                break;
             if (model_.row(r).uid == keep) {
                 row = r;
                 break;
             }
+        }
     if (model_.rows() > 0)
         setCurrentRow(row);
     updateComment();
+    scheduleReading();
+    PaymentTotals::mergeWhenLong(db_, list_.day);
+}
+
+bool PaymentsController::readMore(int count)
+{
+    if (list_.atEnd())
+        return false;
+    try {
+        model_.appendRows(list_.fetch(count));
+    } catch (const DbError& e) {
+        // the rows read so far stay; the next refresh reads the list again
+        list_.close();
+        dialogs_.message(e.message(), QString(), UserDialogs::Icon::Error);
+        return false;
+    }
+    return true;
+}
+
+void PaymentsController::scheduleReading()
+{
+    // The rest of a long list is read in parts while the program is idle, so the first screen shows
+    // at once and the window keeps answering; a refresh in the meantime starts a new reading.
+    if (list_.atEnd())
+        return;
+    const int generation = listGeneration_;
+    QTimer::singleShot(0, this, [this, generation] {
+        if (generation == listGeneration_ && readMore(kChunkRows))
+            scheduleReading();
+    });
+}
+
+void PaymentsController::readAll()
+{
+    while (readMore(kChunkRows)) {
+    }
 }
 
 void PaymentsController::setCurrentRow(int row)
@@ -227,6 +270,7 @@ void PaymentsController::clearSelection() { w_.grid()->selectionModel()->clearSe
 
 void PaymentsController::invertSelection()
 {
+    readAll();
     const int rows = model_.rows();
     if (rows == 0)
         return;
@@ -271,7 +315,11 @@ void PaymentsController::openFilter()
     show_pmnts();
 }
 
-void PaymentsController::search() { SearchWindow::run(*w_.grid(), dialogs_, &w_); }
+void PaymentsController::search()
+{
+    readAll();
+    SearchWindow::run(*w_.grid(), dialogs_, &w_);
+}
 
 void PaymentsController::cancelCurrent()
 {

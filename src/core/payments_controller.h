@@ -43,10 +43,14 @@ public:
     PaymentListModel& model() { return model_; }
     Progress& progress() { return progress_; }
 
-    // sm_list and show_pmnts.
+    // sm_list and show_pmnts. show_pmnts shows the first screen of a long list at once and reads the
+    // rest while the program is idle; readAll reads it now.
     void refresh();
     void sm_list();
     void show_pmnts();
+    void readAll();
+    static constexpr int kFirstRows = 100;
+    static constexpr int kChunkRows = 2000;
     // The day of the date picker (and the filter window's dates at start-up).
     void setDay(const QDate& d);
 
@@ -81,6 +85,8 @@ private:
     void updateComment();
     void setCurrentRow(int row);
     void connectionPanelText();
+    bool readMore(int count);
+    void scheduleReading();
 
     Form1& w_;
     WorkingState& ws_;
@@ -94,4 +100,5 @@ private:
     GaugeProgress progress_;
     std::unique_ptr<FilterWindow> filter_;
     bool filling_ = false;
+    int listGeneration_ = 0;
 };

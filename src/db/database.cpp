@@ -4,6 +4,7 @@
 #include <csignal>
 #include <QStringList>
 #include <string>
+#include <string_view>
 
 DbError::DbError(const QString& message, int sqlcode, long gdscode)
     : std::runtime_error(message.toStdString()), message_(message), sqlcode_(sqlcode), gdscode_(gdscode) {}
@@ -81,7 +82,11 @@ private:
 };
 } // namespace
 
-Database::Database() : main_(std::make_unique<Transaction>(*this)), entry_(std::make_unique<Transaction>(*this)) {}
+Database::Database()
+    : main_(std::make_unique<Transaction>(*this)), entry_(std::make_unique<Transaction>(*this)),
+      list_(std::make_unique<Transaction>(*this, Transaction::Kind::ReadOnly))
+{
+}
 
 Database::~Database() { detach(); }
 
@@ -125,12 +130,13 @@ void Database::detach() noexcept
         return;
     main_->rollback();
     entry_->rollback();
+    list_->rollback();
     ISC_STATUS_ARRAY status;
     isc_detach_database(status, &handle_);
     handle_ = 0;
 }
 
-Transaction::Transaction(Database& db) : db_(db) {}
+Transaction::Transaction(Database& db, Kind kind) : db_(db), kind_(kind) {}
 
 Transaction::~Transaction() { rollback(); }
 
@@ -140,10 +146,18 @@ void Transaction::start()
         return;
     if (!db_.attached())
         throw DbError(QStringLiteral("Нет соединения с базой данных"));
-    static const char tpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed, isc_tpb_rec_version,
-                               isc_tpb_nowait};
+    static constexpr char write[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed, isc_tpb_rec_version,
+                                     isc_tpb_nowait};
+    static constexpr char readOnly[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed, isc_tpb_rec_version,
+                                        isc_tpb_nowait};
+    static constexpr char snapshot[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_concurrency, isc_tpb_nowait};
+    std::string_view tpb(write, sizeof write);
+    if (kind_ == Kind::ReadOnly)
+        tpb = std::string_view(readOnly, sizeof readOnly);
+    else if (kind_ == Kind::Snapshot)
+        tpb = std::string_view(snapshot, sizeof snapshot);
     ISC_STATUS_ARRAY status;
-    isc_start_transaction(status, &handle_, 1, db_.handle(), static_cast<unsigned short>(sizeof tpb), tpb);
+    isc_start_transaction(status, &handle_, 1, db_.handle(), static_cast<unsigned short>(tpb.size()), tpb.data());
     if (status[0] == 1 && status[1]) {
         handle_ = 0;
         fb_check(status);

@@ -8,7 +8,8 @@ class Transaction;
 // One attachment to a Firebird database. A bare path opens the file through the embedded engine,
 // "host:path" or "host/port:path" goes to a server. The connection character set is UTF8 (the
 // database itself is WIN1251); SQL dialect 3. The two transactions of the workstation, main and
-// entry, share the attachment.
+// entry, share the attachment; a third, read-only one carries the main window's payment list cursor,
+// which stays open while the list is read in the background and must not end with main's commits.
 class Database {
 public:
     Database();
@@ -26,6 +27,7 @@ public:
 
     Transaction& main() { return *main_; }
     Transaction& entry() { return *entry_; }
+    Transaction& list() { return *list_; }
 
     // Firebird handle for the layer's own classes.
     unsigned int* handle() { return &handle_; }
@@ -35,13 +37,17 @@ private:
     QString connection_;
     std::unique_ptr<Transaction> main_;
     std::unique_ptr<Transaction> entry_;
+    std::unique_ptr<Transaction> list_;
 };
 
-// A read committed, rec_version, nowait, write transaction. It starts on first use; commit and
-// rollback end it, and the next use starts a new one.
+// A read committed, rec_version, nowait transaction (write by default). It starts on first use;
+// commit and rollback end it, and the next use starts a new one. A Snapshot transaction sees the
+// database as it was when it started (nowait, write): for work that must read and change exactly the
+// same rows while others commit.
 class Transaction {
 public:
-    explicit Transaction(Database& db);
+    enum class Kind { Write, ReadOnly, Snapshot };
+    explicit Transaction(Database& db, Kind kind = Kind::Write);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
@@ -58,5 +64,6 @@ public:
 
 private:
     Database& db_;
+    Kind kind_;
     unsigned int handle_ = 0;
 };

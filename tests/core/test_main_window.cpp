@@ -212,6 +212,172 @@ TEST(PaymentList, TotalsCountPaymentsAndThePayersCommission)
     EXPECT_EQ(PaymentTotals::messageText(t, 2, Money::fromKopecks(15050)), "Выделено записей: 2 из 2\nНа сумму: 150.50 руб.");
 }
 
+TEST(PaymentList, RunningTotalsFollowEveryChangeOfThePayments)
+{
+    ListFixture f;
+    PaymentList list(f.ws, f.db);
+    list.day = f.today;
+    PaymentTotals totals(list, f.db);
+    // every list state the totals serve: both roles, all shifts, one shift, the open shifts
+    struct State {
+        const char* role;
+        const char* smena;
+        bool current;
+    } states[] = {{"0", "%", false}, {"2", "%", false}, {"0", "S3", false}, {"0", "%", true}, {"2", "%", true}};
+    auto agree = [&](const char* step) {
+        for (const State& s : states) {
+            f.ws.cur_role = s.role;
+            list.smena_nom = s.smena;
+            list.current_shift = s.current;
+            const PaymentTotals::Totals running = totals.totals();
+            const PaymentTotals::Totals rows = totals.fromPayments();
+            EXPECT_EQ(running.count, rows.count) << step << " role " << s.role << " " << s.smena << " " << s.current;
+            EXPECT_EQ(running.sum, rows.sum) << step << " role " << s.role << " " << s.smena << " " << s.current;
+            f.db.main().commit();
+        }
+    };
+    struct Step {
+        const char* name;
+        std::function<void()> run;
+    } steps[] = {
+        {"payments of two cashiers", [&] {
+             f.pay("801", "2", "S1", "100", f.today);
+             f.pay("802", "2", "S1", "50.50", f.today, "110", "111");
+             f.pay("803", "3", "S2", "1000", f.today);
+             f.pay("804", "2", "S3", "7.25", f.today);
+             f.pay("805", "2", "S1", "300", f.today.addDays(-1));
+         }},
+        {"a payment without an amount or a shift", [&] {
+             f.pay("806", "2", "S1", "1", f.today);
+             f.sql("UPDATE PAYMENTS SET SUM_PRIH=NULL WHERE UID='806'");
+             f.sql("UPDATE PAYMENTS SET SMENA_NOM=NULL WHERE UID='806K'");
+         }},
+        {"a cancelled payment", [&] { f.sql("DELETE FROM PAYMENTS WHERE UID='801' OR UID='801K'"); }},
+        {"a collection moves payments to a new shift", [&] {
+             f.shift("S4", "2", f.today, true);
+             f.sql("UPDATE SMENA SET CLS_DAT=:D WHERE SMENA_NOM='S1'", {{"D", f.today}});
+             f.sql("UPDATE PAYMENTS SET SMENA_NOM='S4' WHERE SMENA_NOM='S1'");
+             f.sql("UPDATE OPERATOR SET SMENA_NOM='S4' WHERE OPER_NOM='2'");
+         }},
+        {"amount, service and day corrected", [&] {
+             f.sql("UPDATE PAYMENTS SET SUM_PRIH=99.99 WHERE UID='802'");
+             f.sql("UPDATE PAYMENTS SET KOD_SRV='100' WHERE UID='802K'");
+             f.sql("UPDATE PAYMENTS SET DAT=:D WHERE UID='805'", {{"D", f.today}});
+             f.sql("UPDATE PAYMENTS SET FIO='Петров П.П.' WHERE UID='803'");
+         }},
+        {"a replicated row written again unchanged and a new one", [&] {
+             f.sql("UPDATE OR INSERT INTO PAYMENTS (UID, SUM_PRIH, DAT, OPER_NOM, SMENA_NOM, KOD_SRV) "
+                   "VALUES ('803', 1000, :D, '3', 'S2', '100') MATCHING (UID)", {{"D", f.today}});
+             f.sql("UPDATE OR INSERT INTO PAYMENTS (UID, SUM_PRIH, DAT, OPER_NOM, SMENA_NOM, KOD_SRV) "
+                   "VALUES ('807', 12, :D, '3', 'S2', '120') MATCHING (UID)", {{"D", f.today}});
+         }},
+        {"merged", [&] { EXPECT_TRUE(PaymentTotals::mergeRunningTotals(f.db, f.today)); }},
+    };
+    for (const Step& s : steps) {
+        s.run();
+        agree(s.name);
+    }
+    // one row per key of the day is left after the merge
+    EXPECT_EQ(f.value("SELECT COUNT(*) FROM PMNT_TOTALS WHERE DAT = :D", {{"D", f.today}}).toInt(),
+              f.value("SELECT COUNT(*) FROM (SELECT DISTINCT OPER_NOM, SMENA_NOM, KOD_SRV FROM PAYMENTS WHERE DAT = :D "
+                      "AND SUM_PRIH IS NOT NULL AND SMENA_NOM IS NOT NULL)", {{"D", f.today}}).toInt());
+}
+
+TEST(PaymentList, RunningTotalsLetConcurrentPaymentsThroughAndAMergeKeepsUncommittedOnes)
+{
+    ListFixture f;
+    f.ws.cur_role = "0";
+    f.pay("901", "2", "S1", "100", f.today);
+    const QString insert = "INSERT INTO PAYMENTS (UID, SUM_PRIH, DAT, OPER_NOM, SMENA_NOM, KOD_SRV) "
+                           "VALUES (:U, :S, :D, '2', 'S1', '100')";
+    // two open transactions store payments of the same cashier, shift and service: neither waits
+    Query a(f.db.entry(), insert);
+    a.setParam("U", "902");
+    a.setParam("S", "20");
+    a.setParam("D", f.today);
+    a.execute();
+    Database other;
+    other.attach(f.dbPath, QStringLiteral("SYSDBA"), QStringLiteral("masterkey"));
+    Query b(other.main(), insert);
+    b.setParam("U", "903");
+    b.setParam("S", "30");
+    b.setParam("D", f.today);
+    EXPECT_NO_THROW(b.execute());
+    other.main().commit();
+
+    // a merge while the first is still open leaves its payment out and lets it commit afterwards
+    EXPECT_TRUE(PaymentTotals::mergeRunningTotals(f.db, f.today));
+    PaymentList list(f.ws, f.db);
+    list.day = f.today;
+    PaymentTotals totals(list, f.db);
+    EXPECT_EQ(totals.totals().sum.text(), "140.00");
+    f.db.main().commit();
+    f.db.entry().commit();
+    EXPECT_EQ(totals.totals().sum.text(), "160.00");
+    EXPECT_EQ(totals.totals(), totals.fromPayments());
+    f.db.main().commit();
+    other.detach();
+}
+
+TEST(PaymentList, ALongDayIsReadInPartsInUidOrderAndTheCurrentRowStays)
+{
+    ListFixture f;
+    f.ws.cur_role = "0";
+    // 260 payments stored out of UID order, with their commission rows and another day's payments
+    {
+        Query q(f.db.main(), "INSERT INTO PAYMENTS (UID, SUM_PRIH, DAT, OPER_NOM, SMENA_NOM, KOD_SRV, COM_UID) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?)");
+        for (int i = 0; i < 260; ++i) {
+            const QString uid = QString::number(100000 + (i * 7919) % 260);
+            for (const QString& u : {uid, uid + "K"}) {
+                const QVariantList values = {u, u == uid ? "1" : "10", f.today, i % 2 ? "2" : "3", i % 2 ? "S1" : "S2",
+                                             u == uid ? "100" : "101", u == uid ? QVariant(uid + "K") : QVariant()};
+                for (int c = 0; c < values.size(); ++c)
+                    q.bind(c, values[c]);
+                q.execute();
+            }
+        }
+        f.db.main().commit();
+    }
+    QStringList expected;
+    for (int i = 0; i < 260; ++i)
+        expected << QString::number(100000 + i);
+    f.pay("099999", "2", "S1", "1", f.today.addDays(-1));
+    PaymentList list(f.ws, f.db);
+    list.day = f.today;
+    ASSERT_TRUE(list.orderedByDatabase());
+    list.open_pmnts();
+    std::vector<PaymentRow> rows = list.fetch(100);
+    EXPECT_EQ(rows.size(), 100u);
+    EXPECT_FALSE(list.atEnd());
+    f.sql("DELETE FROM PAYMENTS WHERE DAT < :D", {{"D", f.today}}); // the main transaction's commits do not end it
+    for (auto& r : list.fetch(1000))
+        rows.push_back(std::move(r));
+    EXPECT_TRUE(list.atEnd());
+    EXPECT_EQ(uids(rows), expected);
+    list.list_order = "PAYMENTS.FIO"; // another order: read and sorted whole, the same rows
+    EXPECT_FALSE(list.orderedByDatabase());
+    EXPECT_EQ(list.show_pmnts().size(), 260u);
+
+    // the window shows the first screen, reads the rest while idle and keeps a far current row
+    Form1 form(f.menus, f.dialogs);
+    NoCancellationDevices devices;
+    PaymentsController pc(form, f.ws, f.db, f.utils, f.log, f.dialogs, devices);
+    pc.setDay(f.today);
+    pc.refresh();
+    EXPECT_EQ(pc.model().rows(), PaymentsController::kFirstRows);
+    QTRY_COMPARE(pc.model().rows(), 260);
+    form.grid()->setCurrentIndex(pc.model().index(250, 1));
+    const QString far = pc.currentUid();
+    pc.show_pmnts();
+    EXPECT_EQ(pc.currentUid(), far);
+    // numeric "*" works on every row of the day, read or not
+    pc.show_pmnts();
+    pc.invertSelection();
+    EXPECT_EQ(pc.model().rows(), 260);
+    EXPECT_EQ(pc.selectedCount(), 260);
+}
+
 TEST(PaymentCancellation, CashPaymentOfTheShiftIsDeletedWithItsCommissionAndJournalled)
 {
     ListFixture f;
