@@ -157,7 +157,8 @@ PaymentRow PaymentList::readRow(Query& q)
 void PaymentList::close()
 {
     cursor_.reset();
-    pending_.clear();
+    sorted_.clear();
+    next_ = 0;
     if (db_.attached())
         db_.list().rollback();
 }
@@ -187,8 +188,7 @@ void PaymentList::open_pmnts()
         q.reset();
         db_.list().commit();
         sortRows(all);
-        // handed over from the back
-        pending_.assign(std::make_move_iterator(all.rbegin()), std::make_move_iterator(all.rend()));
+        sorted_ = std::move(all);
     } catch (...) {
         close();
         throw;
@@ -210,12 +210,12 @@ std::vector<PaymentRow> PaymentList::fetch(int count)
             close();
         return out;
     }
-    const size_t n = std::min(pending_.size(), static_cast<size_t>(std::max(count, 0)));
-    out.reserve(n);
-    for (size_t i = 0; i < n; ++i) {
-        out.push_back(std::move(pending_.back()));
-        pending_.pop_back();
-    }
+    const size_t end = std::min(sorted_.size(), next_ + static_cast<size_t>(std::max(count, 0)));
+    out.assign(std::make_move_iterator(sorted_.begin() + static_cast<std::ptrdiff_t>(next_)),
+               std::make_move_iterator(sorted_.begin() + static_cast<std::ptrdiff_t>(end)));
+    next_ = end;
+    if (atEnd())
+        close();
     return out;
 }
 

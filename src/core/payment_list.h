@@ -61,7 +61,7 @@ public:
     // which the main transaction's commits do not end. Both throw DbError.
     void open_pmnts();
     std::vector<PaymentRow> fetch(int count);
-    bool atEnd() const { return !cursor_ && pending_.empty(); }
+    bool atEnd() const { return !cursor_ && next_ >= sorted_.size(); }
     // Ends a list still being read.
     void close();
 
@@ -90,6 +90,9 @@ public:
     const WorkingState& ws() const { return ws_; }
     // The column list_order names (the UID column when it names none).
     int orderColumn() const;
+    // Whether the database keeps running totals of the payments (a database made before them has
+    // not); read once.
+    bool hasRunningTotals() const { return hasIndex(QStringLiteral("IX_PMNT_TOTALS_DAT")); }
 
 private:
     static PaymentRow readRow(Query& q);
@@ -100,5 +103,6 @@ private:
     Database& db_;
     std::vector<PaymentRow> rows_;
     std::unique_ptr<Query> cursor_;        // the open list in database order
-    std::vector<PaymentRow> pending_;      // the sorted list not handed over yet (reversed)
+    std::vector<PaymentRow> sorted_;       // or the list read whole and sorted,
+    size_t next_ = 0;                      // handed over up to here
 };

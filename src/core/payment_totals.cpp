@@ -5,17 +5,6 @@
 #include "db/db_utils.h"
 #include "db/query.h"
 
-namespace {
-bool hasRunningTotals(Transaction& tr)
-{
-    Query q(tr, QStringLiteral("SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = 'PMNT_TOTALS'"));
-    q.open();
-    const bool has = !q.eof() && q.integer(0) > 0;
-    q.close();
-    return has;
-}
-} // namespace
-
 PaymentTotals::Totals PaymentTotals::read(const QString& sql)
 {
     QVariantMap params;
@@ -23,18 +12,18 @@ PaymentTotals::Totals PaymentTotals::read(const QString& sql)
     params.insert(QStringLiteral("DAT"), list_.day);
     params.insert(QStringLiteral("SMENA_NOM"), list_.smena_nom.isEmpty() ? QStringLiteral("%") : list_.smena_nom);
     Totals t;
+    bool merge = false;
     Query q(db_.main(), sql);
     DbUtils::bindMap(q, params);
     q.open();
     if (!q.eof()) {
         t.sum = q.amount(0);
         t.count = q.integer(1);
-        if (q.fieldCount() > 2 && q.integer(2) > kMergeAbove) {
-            q.close();
-            mergeRunningTotals(db_, list_.day);
-        }
+        merge = q.fieldCount() > 2 && q.integer(2) > kMergeAbove; // running totals: their row count
     }
     q.close();
+    if (merge)
+        mergeRunningTotals(db_, list_.day);
     return t;
 }
 
@@ -54,7 +43,7 @@ PaymentTotals::Totals PaymentTotals::fromPayments()
 
 PaymentTotals::Totals PaymentTotals::totals()
 {
-    if (!hasRunningTotals(db_.main()))
+    if (!list_.hasRunningTotals())
         return fromPayments();
     // the same conditions on the day's running totals: a few rows per cashier, shift and service
     // instead of every payment of the day
@@ -66,17 +55,11 @@ PaymentTotals::Totals PaymentTotals::totals()
                 list_.dayShiftCondition(QStringLiteral("T")));
 }
 
-void PaymentTotals::mergeWhenLong(Database& db, const QDate& day) { mergeRunningTotals(db, day, kMergeAbove); }
-
 bool PaymentTotals::mergeRunningTotals(Database& db, const QDate& day, int above)
 {
     Transaction tr(db, Transaction::Kind::Snapshot);
     try {
         if (above > 0) {
-            if (!hasRunningTotals(tr)) {
-                tr.commit();
-                return false;
-            }
             Query n(tr, QStringLiteral("SELECT COUNT(*) FROM PMNT_TOTALS WHERE DAT = :DAT"));
             n.setParam(QStringLiteral("DAT"), day);
             n.open();

@@ -29,12 +29,10 @@ public:
 
     // Merges the running-totals rows of committed transactions for one day into one row per key, in a
     // snapshot transaction (it deletes exactly the rows it added up). Gives false when another
-    // workstation merged them at the same time (nothing changes then). With `above`, only a day with
-    // more rows than that is merged.
+    // workstation merged them at the same time, or the database has no running totals (nothing
+    // changes then). With `above`, only a day with more rows than that is merged: after a list refresh
+    // with kMergeAbove, so the rows of a busy day stay few between two totals.
     static bool mergeRunningTotals(Database& db, const QDate& day, int above = 0);
-    // Merges a day that holds more than kMergeAbove rows (after the list is refreshed, so the rows
-    // of a busy day stay few between two totals).
-    static void mergeWhenLong(Database& db, const QDate& day);
     static constexpr int kMergeAbove = 64;
 
 private:

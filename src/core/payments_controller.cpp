@@ -176,19 +176,17 @@ void PaymentsController::show_pmnts()
     // the row that was current stays current, however far down the list it is
     int row = 0;
     if (!keep.isEmpty())
-        for (int r = 0;; ++r) {
-            if (r == model_.rows() && !readMore(kChunkRows))
-                break;
+        for (int r = 0; r < model_.rows() || readMore(kChunkRows); ++r)
             if (model_.row(r).uid == keep) {
                 row = r;
                 break;
             }
-        }
     if (model_.rows() > 0)
         setCurrentRow(row);
     updateComment();
     scheduleReading();
-    PaymentTotals::mergeWhenLong(db_, list_.day);
+    if (list_.hasRunningTotals())
+        PaymentTotals::mergeRunningTotals(db_, list_.day, PaymentTotals::kMergeAbove);
 }
 
 bool PaymentsController::readMore(int count)
