@@ -5,10 +5,6 @@
 using namespace emulator_text;
 namespace ac = atol_codes;
 
-namespace {
-const QString kDateTime = QStringLiteral("yyyy-MM-ddThh:mm:ss");
-} // namespace
-
 AtolEmulator::AtolEmulator(const QString& work_folder, Clock& clock)
     : core_(QStringLiteral("atol"), work_folder, clock), width_(core_.settingInt(QStringLiteral("width"), 48))
 {
@@ -25,9 +21,7 @@ void AtolEmulator::put(const QString& name, const QVariant& v)
 void AtolEmulator::load()
 {
     const auto s = core_.loadState();
-    shift_open_ = s.value(QStringLiteral("shift_open")) == QLatin1String("1");
-    shift_opened_at_ = QDateTime::fromString(s.value(QStringLiteral("shift_opened_at")), kDateTime);
-    shift_number_ = s.value(QStringLiteral("shift_number")).toInt();
+    shift_.load(s);
     receipt_number_ = s.value(QStringLiteral("receipt_number")).toInt();
     document_number_ = s.value(QStringLiteral("document_number")).toInt();
     receipt_open_ = s.value(QStringLiteral("receipt_open")) == QLatin1String("1");
@@ -42,9 +36,7 @@ void AtolEmulator::load()
 void AtolEmulator::save() const
 {
     QMap<QString, QString> s;
-    s[QStringLiteral("shift_open")] = shift_open_ ? QStringLiteral("1") : QStringLiteral("0");
-    s[QStringLiteral("shift_opened_at")] = shift_opened_at_.toString(kDateTime);
-    s[QStringLiteral("shift_number")] = QString::number(shift_number_);
+    shift_.save(s);
     s[QStringLiteral("receipt_number")] = QString::number(receipt_number_);
     s[QStringLiteral("document_number")] = QString::number(document_number_);
     s[QStringLiteral("receipt_open")] = receipt_open_ ? QStringLiteral("1") : QStringLiteral("0");
@@ -58,27 +50,22 @@ void AtolEmulator::save() const
 
 void AtolEmulator::setShift(bool open, const QDateTime& opened_at)
 {
-    shift_open_ = open;
-    shift_opened_at_ = opened_at;
-    if (open && shift_number_ == 0)
-        shift_number_ = 1;
+    shift_.set(open, opened_at);
     save();
 }
 
 bool AtolEmulator::over24h() const
 {
-    return shift_open_ && shift_opened_at_.isValid() && shift_opened_at_.msecsTo(core_.clock().now()) >= 24LL * 3600 * 1000;
+    return shift_.over24h(core_.clock().now());
 }
 
 void AtolEmulator::openShift()
 {
-    shift_open_ = true;
-    shift_opened_at_ = core_.clock().now();
-    ++shift_number_;
+    shift_.start(core_.clock().now());
     ++document_number_;
     totals_.clear();
     line(QStringLiteral("ОТЧЕТ ОБ ОТКРЫТИИ СМЕНЫ"));
-    line(spread(QStringLiteral("СМЕНА №"), QString::number(shift_number_), width_));
+    line(spread(QStringLiteral("СМЕНА №"), QString::number(shift_.number), width_));
     line(core_.clock().now().toString(QStringLiteral("dd.MM.yy hh:mm")));
     line(spread(QStringLiteral("ФД №") + QString::number(document_number_),
                 QStringLiteral("ФП ") + fiscalSign(serial_, document_number_), width_));
@@ -132,7 +119,7 @@ int AtolEmulator::OpenSession()
             return ac::NoLink;
         if (mode_ != 1)
             return ac::WrongMode;
-        if (shift_open_)
+        if (shift_.open)
             return ac::ShiftOpen;
         openShift();
         save();
@@ -140,12 +127,12 @@ int AtolEmulator::OpenSession()
     });
 }
 
-bool AtolEmulator::get_SessionOpened() { return core_.readInt(QStringLiteral("SessionOpened"), shift_open_ ? 1 : 0) != 0; }
+bool AtolEmulator::get_SessionOpened() { return core_.readInt(QStringLiteral("SessionOpened"), shift_.open ? 1 : 0) != 0; }
 
 void AtolEmulator::report(bool z)
 {
     line(z ? QStringLiteral("ОТЧЕТ О ЗАКРЫТИИ СМЕНЫ") : QStringLiteral("ОТЧЕТ БЕЗ ГАШЕНИЯ"));
-    line(spread(QStringLiteral("СМЕНА №"), QString::number(shift_number_), width_));
+    line(spread(QStringLiteral("СМЕНА №"), QString::number(shift_.number), width_));
     line(core_.clock().now().toString(QStringLiteral("dd.MM.yy hh:mm")));
     line(spread(QStringLiteral("ПРОДАЖИ НАЛИЧНЫМИ"), money(totals_.value(10)), width_));
     line(spread(QStringLiteral("ПРОДАЖИ ЭЛЕКТРОННЫМИ"), money(totals_.value(13)), width_));
@@ -171,10 +158,10 @@ int AtolEmulator::Report()
             return ac::Ok;
         }
         if (mode_ == 3 && type == 1) {
-            if (!shift_open_)
+            if (!shift_.open)
                 return ac::ShiftClosed;
             report(true);
-            shift_open_ = false;
+            shift_.open = false;
             save();
             return ac::Ok;
         }
@@ -196,7 +183,7 @@ int AtolEmulator::OpenCheck()
             return ac::WrongValue;
         if (over24h())
             return ac::ShiftOver24h;
-        if (!shift_open_)
+        if (!shift_.open)
             openShift();
         receipt_open_ = true;
         receipt_type_ = type;

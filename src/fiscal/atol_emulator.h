@@ -13,7 +13,7 @@ public:
     AtolEmulator(const QString& work_folder, Clock& clock);
     EmulatorCore& core() { return core_; }
 
-    bool shiftOpen() const { return shift_open_; }
+    bool shiftOpen() const { return shift_.open; }
     bool receiptOpen() const { return receipt_open_; }
     int mode() const { return mode_; }
     qint64 cash() const { return cash_; }
@@ -81,9 +81,7 @@ private:
     QMap<QString, QVariant> props_;
     bool enabled_ = false;
     int mode_ = 0;
-    bool shift_open_ = false;
-    QDateTime shift_opened_at_;
-    int shift_number_ = 0;
+    EmulatedShift shift_;
     int receipt_number_ = 0;
     int document_number_ = 0;
     bool receipt_open_ = false;

@@ -200,6 +200,44 @@ void EmulatorCore::printWrapped(const QString& line, int width)
         print(line.mid(i, width));
 }
 
+namespace {
+const QString kShiftTime = QStringLiteral("yyyy-MM-ddThh:mm:ss");
+} // namespace
+
+void EmulatedShift::load(const QMap<QString, QString>& state)
+{
+    open = state.value(QStringLiteral("shift_open")) == QLatin1String("1");
+    opened_at = QDateTime::fromString(state.value(QStringLiteral("shift_opened_at")), kShiftTime);
+    number = state.value(QStringLiteral("shift_number")).toInt();
+}
+
+void EmulatedShift::save(QMap<QString, QString>& state) const
+{
+    state[QStringLiteral("shift_open")] = open ? QStringLiteral("1") : QStringLiteral("0");
+    state[QStringLiteral("shift_opened_at")] = opened_at.toString(kShiftTime);
+    state[QStringLiteral("shift_number")] = QString::number(number);
+}
+
+void EmulatedShift::set(bool is_open, const QDateTime& at)
+{
+    open = is_open;
+    opened_at = at;
+    if (open && number == 0)
+        number = 1;
+}
+
+void EmulatedShift::start(const QDateTime& now)
+{
+    open = true;
+    opened_at = now;
+    ++number;
+}
+
+bool EmulatedShift::over24h(const QDateTime& now) const
+{
+    return open && opened_at.isValid() && opened_at.msecsTo(now) >= 24LL * 3600 * 1000;
+}
+
 QMap<QString, QString> EmulatorCore::loadState() const
 {
     QMap<QString, QString> m;

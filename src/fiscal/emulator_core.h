@@ -46,6 +46,23 @@ struct EmulatorFault {
     static EmulatorFault raise(const QString& call, const QString& message, int times = -1);
 };
 
+// The shift every emulated register keeps: open or not, since when, its number; in the state file
+// as "shift_open", "shift_opened_at" and "shift_number".
+struct EmulatedShift {
+    bool open = false;
+    QDateTime opened_at;
+    int number = 0;
+
+    void load(const QMap<QString, QString>& state);
+    void save(QMap<QString, QString>& state) const;
+    // The shift as a test or a person sets it up (an open shift gets number 1 at the least).
+    void set(bool is_open, const QDateTime& at);
+    // Opens the next shift at `now`.
+    void start(const QDateTime& now);
+    // Open for 24 hours or more at `now`.
+    bool over24h(const QDateTime& now) const;
+};
+
 // What the three emulators share: the folder "fr_emul" in the work folder with the settings file
 // "emulator.ini" (sections [prim], [atol], [shtrih]), and per device kind the state file
 // "<kind>.state", the tape "<kind>.tape.txt" (UTF-8, what the device printed) and the call journal

@@ -7,7 +7,6 @@ using namespace emulator_text;
 namespace pc = prim_codes;
 
 namespace {
-const QString kDateTime = QStringLiteral("yyyy-MM-ddThh:mm:ss");
 QString q(const QString& s) { return EmulatorCore::quote(s); }
 void place(QMap<int, QString>& rows, int row, int column, const QString& text)
 {
@@ -49,9 +48,7 @@ qint64 PrimEmulator::field(int n) const
 void PrimEmulator::load()
 {
     const auto s = core_.loadState();
-    shift_open_ = s.value(QStringLiteral("shift_open")) == QLatin1String("1");
-    shift_opened_at_ = QDateTime::fromString(s.value(QStringLiteral("shift_opened_at")), kDateTime);
-    shift_number_ = s.value(QStringLiteral("shift_number")).toInt();
+    shift_.load(s);
     document_number_ = s.value(QStringLiteral("document_number")).toInt();
     sales_ = s.value(QStringLiteral("field5")).toLongLong();
     returns_ = s.value(QStringLiteral("field6")).toLongLong();
@@ -61,9 +58,7 @@ void PrimEmulator::load()
 void PrimEmulator::save() const
 {
     QMap<QString, QString> s;
-    s[QStringLiteral("shift_open")] = shift_open_ ? QStringLiteral("1") : QStringLiteral("0");
-    s[QStringLiteral("shift_opened_at")] = shift_opened_at_.toString(kDateTime);
-    s[QStringLiteral("shift_number")] = QString::number(shift_number_);
+    shift_.save(s);
     s[QStringLiteral("document_number")] = QString::number(document_number_);
     s[QStringLiteral("field5")] = QString::number(sales_);
     s[QStringLiteral("field6")] = QString::number(returns_);
@@ -73,27 +68,22 @@ void PrimEmulator::save() const
 
 void PrimEmulator::setShift(bool open, const QDateTime& opened_at)
 {
-    shift_open_ = open;
-    shift_opened_at_ = opened_at;
-    if (open && shift_number_ == 0)
-        shift_number_ = 1;
+    shift_.set(open, opened_at);
     save();
 }
 
 bool PrimEmulator::over24h() const
 {
-    return shift_open_ && shift_opened_at_.isValid() && shift_opened_at_.msecsTo(core_.clock().now()) >= 24LL * 3600 * 1000;
+    return shift_.over24h(core_.clock().now());
 }
 
 void PrimEmulator::openShift()
 {
-    shift_open_ = true;
-    shift_opened_at_ = core_.clock().now();
-    ++shift_number_;
+    shift_.start(core_.clock().now());
     ++document_number_;
     sales_ = returns_ = storno_ = 0;
     line(QStringLiteral("ОТКРЫТИЕ СМЕНЫ"));
-    line(spread(QStringLiteral("СМЕНА №"), QString::number(shift_number_), width_));
+    line(spread(QStringLiteral("СМЕНА №"), QString::number(shift_.number), width_));
     line(core_.clock().now().toString(QStringLiteral("dd.MM.yy hh:mm")));
     line(cutLine(width_));
 }
@@ -101,7 +91,7 @@ void PrimEmulator::openShift()
 void PrimEmulator::totals(const QString& title)
 {
     line(title);
-    line(spread(QStringLiteral("СМЕНА №"), QString::number(shift_number_), width_));
+    line(spread(QStringLiteral("СМЕНА №"), QString::number(shift_.number), width_));
     line(core_.clock().now().toString(QStringLiteral("dd.MM.yy hh:mm")));
     line(spread(QStringLiteral("ПРОДАЖИ"), money(sales_), width_));
     line(spread(QStringLiteral("ВОЗВРАТЫ"), money(returns_), width_));
@@ -130,7 +120,7 @@ int PrimEmulator::StartSeans()
     return core_.invoke(QStringLiteral("StartSeans"), QString(), [&] {
         if (!opened_)
             return pc::NoAnswer;
-        if (shift_open_ && shift_opened_at_.isValid() && shift_opened_at_.date() < core_.clock().today())
+        if (shift_.open && shift_.opened_at.isValid() && shift_.opened_at.date() < core_.clock().today())
             return pc::ShiftOld;
         return pc::Ok;
     });
@@ -149,7 +139,7 @@ int PrimEmulator::ShiftOpen(const QString& text)
     return core_.invoke(QStringLiteral("ShiftOpen"), q(text), [&] {
         if (!opened_)
             return pc::NoAnswer;
-        if (shift_open_)
+        if (shift_.open)
             return pc::ShiftOpen;
         openShift();
         save();
@@ -162,11 +152,11 @@ int PrimEmulator::ShiftClose()
     return core_.invoke(QStringLiteral("ShiftClose"), QString(), [&] {
         if (!opened_)
             return pc::NoAnswer;
-        if (!shift_open_ || fdoc_open_)
+        if (!shift_.open || fdoc_open_)
             return pc::WrongState;
         ++document_number_;
         totals(QStringLiteral("Z-ОТЧЕТ (ЗАКРЫТИЕ СМЕНЫ)"));
-        shift_open_ = false;
+        shift_.open = false;
         save();
         return pc::Ok;
     });
@@ -190,8 +180,8 @@ int PrimEmulator::GetShiftState(int& state, int& second)
     const int r = core_.invoke(QStringLiteral("GetShiftState"), QString(), [&] {
         if (!opened_)
             return pc::NoAnswer;
-        st = !shift_open_ ? 0 : over24h() ? 1 : 2;
-        nr = shift_number_;
+        st = !shift_.open ? 0 : over24h() ? 1 : 2;
+        nr = shift_.number;
         return pc::Ok;
     });
     state = st;
@@ -237,7 +227,7 @@ int PrimEmulator::OpenFiscalDoc(int doc_type, int a2, int a3, int a4, int copies
             line(QStringLiteral("ЧЕК АННУЛИРОВАН ") + money(fdoc_total_));
             line(cutLine(width_));
         }
-        if (!shift_open_)
+        if (!shift_.open)
             openShift();
         fdoc_open_ = true;
         fdoc_type_ = doc_type;

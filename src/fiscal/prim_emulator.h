@@ -14,7 +14,7 @@ public:
     EmulatorCore& core() { return core_; }
 
     bool portExists(const QString& port) const;
-    bool shiftOpen() const { return shift_open_; }
+    bool shiftOpen() const { return shift_.open; }
     qint64 field(int n) const;
     void setShift(bool open, const QDateTime& opened_at);
 
@@ -61,9 +61,7 @@ private:
     QString port_;
     bool opened_ = false;
     QString oper_name_;
-    bool shift_open_ = false;
-    QDateTime shift_opened_at_;
-    int shift_number_ = 0;
+    EmulatedShift shift_;
     int document_number_ = 0;
     qint64 sales_ = 0, returns_ = 0, storno_ = 0;
     QList<qint64> mony_; // fields taken by GetMony

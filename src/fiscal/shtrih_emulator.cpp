@@ -5,10 +5,6 @@
 using namespace emulator_text;
 namespace sc = shtrih_codes;
 
-namespace {
-const QString kDateTime = QStringLiteral("yyyy-MM-ddThh:mm:ss");
-} // namespace
-
 ShtrihEmulator::ShtrihEmulator(const QString& work_folder, Clock& clock)
     : core_(QStringLiteral("shtrih"), work_folder, clock), width_(core_.settingInt(QStringLiteral("width"), 48))
 {
@@ -25,9 +21,7 @@ void ShtrihEmulator::put(const QString& name, const QVariant& v)
 void ShtrihEmulator::load()
 {
     const auto s = core_.loadState();
-    shift_open_ = s.value(QStringLiteral("shift_open")) == QLatin1String("1");
-    shift_opened_at_ = QDateTime::fromString(s.value(QStringLiteral("shift_opened_at")), kDateTime);
-    shift_number_ = s.value(QStringLiteral("shift_number")).toInt();
+    shift_.load(s);
     receipt_number_ = s.value(QStringLiteral("receipt_number")).toInt();
     document_number_ = s.value(QStringLiteral("document_number")).toInt();
     unconfirmed_ = s.value(QStringLiteral("unconfirmed")).toInt();
@@ -44,9 +38,7 @@ void ShtrihEmulator::load()
 void ShtrihEmulator::save() const
 {
     QMap<QString, QString> s;
-    s[QStringLiteral("shift_open")] = shift_open_ ? QStringLiteral("1") : QStringLiteral("0");
-    s[QStringLiteral("shift_opened_at")] = shift_opened_at_.toString(kDateTime);
-    s[QStringLiteral("shift_number")] = QString::number(shift_number_);
+    shift_.save(s);
     s[QStringLiteral("receipt_number")] = QString::number(receipt_number_);
     s[QStringLiteral("document_number")] = QString::number(document_number_);
     s[QStringLiteral("unconfirmed")] = QString::number(unconfirmed_);
@@ -62,16 +54,13 @@ void ShtrihEmulator::save() const
 
 void ShtrihEmulator::setShift(bool open, const QDateTime& opened_at)
 {
-    shift_open_ = open;
-    shift_opened_at_ = opened_at;
-    if (open && shift_number_ == 0)
-        shift_number_ = 1;
+    shift_.set(open, opened_at);
     save();
 }
 
 bool ShtrihEmulator::over24h() const
 {
-    return shift_open_ && shift_opened_at_.isValid() && shift_opened_at_.msecsTo(core_.clock().now()) >= 24LL * 3600 * 1000;
+    return shift_.over24h(core_.clock().now());
 }
 
 int ShtrihEmulator::currentMode() const
@@ -80,7 +69,7 @@ int ShtrihEmulator::currentMode() const
         return 14;
     if (receipt_open_)
         return 8;
-    if (shift_open_)
+    if (shift_.open)
         return over24h() ? 3 : 2;
     return 4;
 }
@@ -101,14 +90,12 @@ void ShtrihEmulator::countDocument()
 
 void ShtrihEmulator::openShift()
 {
-    shift_open_ = true;
-    shift_opened_at_ = core_.clock().now();
-    ++shift_number_;
+    shift_.start(core_.clock().now());
     for (int r : {193, 195, 197, 199, 201, 203, 205, 207})
         cash_regs_.remove(r);
     countDocument();
     tapeLine(QStringLiteral("ОТЧЕТ ОБ ОТКРЫТИИ СМЕНЫ"));
-    tapeLine(spread(QStringLiteral("СМЕНА №"), QString::number(shift_number_), width_));
+    tapeLine(spread(QStringLiteral("СМЕНА №"), QString::number(shift_.number), width_));
     tapeLine(core_.clock().now().toString(QStringLiteral("dd.MM.yy hh:mm")));
     QStringList f;
     fiscalFooter(f);
@@ -165,7 +152,7 @@ int ShtrihEmulator::OpenSession()
             return sc::NoLink;
         if (receipt_open_)
             return sc::ReceiptOpen;
-        if (shift_open_)
+        if (shift_.open)
             return sc::ShiftOpen;
         openShift();
         printed();
@@ -181,11 +168,11 @@ int ShtrihEmulator::PrintReportWithCleaning()
             return sc::NoLink;
         if (receipt_open_)
             return sc::ReceiptOpen;
-        if (!shift_open_)
+        if (!shift_.open)
             return sc::WrongMode;
         countDocument();
         tapeLine(QStringLiteral("ОТЧЕТ О ЗАКРЫТИИ СМЕНЫ"));
-        tapeLine(spread(QStringLiteral("СМЕНА №"), QString::number(shift_number_), width_));
+        tapeLine(spread(QStringLiteral("СМЕНА №"), QString::number(shift_.number), width_));
         tapeLine(core_.clock().now().toString(QStringLiteral("dd.MM.yy hh:mm")));
         tapeLine(spread(QStringLiteral("ПРИХОД НАЛИЧНЫМИ"), money(cash_regs_.value(193)), width_));
         tapeLine(spread(QStringLiteral("ПРИХОД ЭЛЕКТРОННЫМИ"), money(cash_regs_.value(205)), width_));
@@ -197,7 +184,7 @@ int ShtrihEmulator::PrintReportWithCleaning()
         for (const QString& l : f)
             tapeLine(l);
         tapeLine(cutLine(width_));
-        shift_open_ = false;
+        shift_.open = false;
         printed();
         save();
         return sc::Ok;
@@ -212,7 +199,7 @@ int ShtrihEmulator::PrintReportWithoutCleaning()
         if (receipt_open_)
             return sc::ReceiptOpen;
         tapeLine(QStringLiteral("СУТОЧНЫЙ ОТЧЕТ БЕЗ ГАШЕНИЯ"));
-        tapeLine(spread(QStringLiteral("СМЕНА №"), QString::number(shift_number_), width_));
+        tapeLine(spread(QStringLiteral("СМЕНА №"), QString::number(shift_.number), width_));
         tapeLine(core_.clock().now().toString(QStringLiteral("dd.MM.yy hh:mm")));
         tapeLine(spread(QStringLiteral("ПРИХОД НАЛИЧНЫМИ"), money(cash_regs_.value(193)), width_));
         tapeLine(spread(QStringLiteral("ПРИХОД ЭЛЕКТРОННЫМИ"), money(cash_regs_.value(205)), width_));
@@ -249,16 +236,16 @@ int ShtrihEmulator::FeedDocument()
     });
 }
 
-int ShtrihEmulator::CutCheck()
+int ShtrihEmulator::cut()
 {
-    return core_.invoke(QStringLiteral("CutCheck"), QString(), [&] {
-        if (!connected_)
-            return sc::NoLink;
-        tapeLine(cutLine(width_));
-        printed();
-        return sc::Ok;
-    });
+    if (!connected_)
+        return sc::NoLink;
+    tapeLine(cutLine(width_));
+    printed();
+    return sc::Ok;
 }
+
+int ShtrihEmulator::CutCheck() { return core_.invoke(QStringLiteral("CutCheck"), QString(), [&] { return cut(); }); }
 
 int ShtrihEmulator::OutputReceipt()
 {
@@ -267,13 +254,7 @@ int ShtrihEmulator::OutputReceipt()
 
 int ShtrihEmulator::FinishDocument()
 {
-    return core_.invoke(QStringLiteral("FinishDocument"), QString(), [&] {
-        if (!connected_)
-            return sc::NoLink;
-        tapeLine(cutLine(width_));
-        printed();
-        return sc::Ok;
-    });
+    return core_.invoke(QStringLiteral("FinishDocument"), QString(), [&] { return cut(); });
 }
 
 int ShtrihEmulator::OpenCheck()
@@ -285,7 +266,7 @@ int ShtrihEmulator::OpenCheck()
             return sc::ReceiptOpen;
         if (over24h())
             return sc::ShiftOver24h;
-        if (!shift_open_)
+        if (!shift_.open)
             openShift();
         receipt_open_ = true;
         receipt_on_slip_ = false;
@@ -496,7 +477,7 @@ int ShtrihEmulator::OpenStandardFiscalSlipDocument()
             return sc::ReceiptOpen;
         if (over24h())
             return sc::ShiftOver24h;
-        if (!shift_open_)
+        if (!shift_.open)
             openShift();
         receipt_open_ = true;
         receipt_on_slip_ = true;
@@ -549,7 +530,7 @@ int ShtrihEmulator::FNBeginCorrectionReceipt()
             return sc::NoLink;
         if (receipt_open_)
             return sc::ReceiptOpen;
-        return shift_open_ ? sc::Ok : sc::WrongMode;
+        return shift_.open ? sc::Ok : sc::WrongMode;
     });
 }
 
@@ -558,7 +539,7 @@ int ShtrihEmulator::FNBuildCorrectionReceipt()
     return core_.invoke(QStringLiteral("FNBuildCorrectionReceipt"), QString(), [&] {
         if (!connected_)
             return sc::NoLink;
-        if (!shift_open_ || receipt_open_)
+        if (!shift_.open || receipt_open_)
             return sc::WrongMode;
         static const QStringList types = {QStringLiteral("ПРИХОД"), QStringLiteral("РАСХОД"),
                                           QStringLiteral("ВОЗВРАТ ПРИХОДА"), QStringLiteral("ВОЗВРАТ РАСХОДА")};

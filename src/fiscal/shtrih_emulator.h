@@ -15,8 +15,8 @@ public:
     EmulatorCore& core() { return core_; }
 
     // Test and demo access to the device's memory.
-    bool shiftOpen() const { return shift_open_; }
-    QDateTime shiftOpenedAt() const { return shift_opened_at_; }
+    bool shiftOpen() const { return shift_.open; }
+    QDateTime shiftOpenedAt() const { return shift_.opened_at; }
     bool receiptOpen() const { return receipt_open_; }
     int receiptNumber() const { return receipt_number_; }
     qint64 cashRegister(int number) const { return cash_regs_.value(number); }
@@ -114,6 +114,8 @@ private:
     void load();
     void save() const;
     void openShift();
+    // The end of a document: the cut line on the tape.
+    int cut();
     void countDocument();
     void printed(); // a document ended: the device is printing for printing_ms
     int registerItem(bool ret);
@@ -127,9 +129,7 @@ private:
     bool connected_ = false;
     int mode_ = 4;
     QDateTime printing_until_;
-    bool shift_open_ = false;
-    QDateTime shift_opened_at_;
-    int shift_number_ = 0;
+    EmulatedShift shift_;
     int receipt_number_ = 0;
     int document_number_ = 0;
     int unconfirmed_ = 0;
