@@ -432,7 +432,7 @@ TEST(FiscalReceipt, ShtrihReprintSlip)
 
 TEST(FiscalText, LongLineOnFortyColumns)
 {
-    const QString line = QString(30, QLatin1Char('a')) + QString(30, QLatin1Char('б')) + QString(30, QLatin1Char('c'));
+    const QString line = QString(30, QLatin1Char('a')) + QString(30, QChar(u'б')) + QString(30, QLatin1Char('c'));
     for (int driver : {2, 6}) {
         SCOPED_TRACE(driver);
         FiscalBench b(driver);
@@ -478,7 +478,7 @@ TEST(FiscalText, EmptyDocumentStillEndsAsADocument)
 TEST(FiscalText, PrimPrintsWholeLines)
 {
     FiscalBench b(0);
-    const QString line(60, QLatin1Char('ж'));
+    const QString line(60, QChar(u'ж'));
     b.printer->document_lines = {line, QString(), QStringLiteral("конец")};
     EXPECT_EQ(b.printer->print_text(true), 0);
     EXPECT_EQ(b.journal().mid(0, 3), (QStringList{QStringLiteral("OpenFDoc() = 0"),
