@@ -14,32 +14,10 @@ constexpr qint64 kDateBase = 2400001; // Julian day of 17.11.1858, day 0 of ISC_
 
 int baseType(const XSQLVAR& v) { return v.sqltype & ~1; }
 
-qint64 pow10i(int n)
-{
-    qint64 r = 1;
-    while (n-- > 0)
-        r *= 10;
-    return r;
-}
-
 // A scaled integer as text with "," and without trailing zeros: 1250 at scale -2 gives "12,5".
 QString scaledText(qint64 v, int scale)
 {
-    if (scale >= 0)
-        return QString::number(v * pow10i(scale));
-    const qint64 p = pow10i(-scale);
-    const bool neg = v < 0;
-    const quint64 a = neg ? static_cast<quint64>(-(v + 1)) + 1 : static_cast<quint64>(v);
-    const quint64 ip = a / static_cast<quint64>(p);
-    quint64 fp = a % static_cast<quint64>(p);
-    QString r = QString::number(ip);
-    if (fp) {
-        QString f = QStringLiteral("%1").arg(fp, -scale, 10, QLatin1Char('0'));
-        while (f.endsWith(QLatin1Char('0')))
-            f.chop(1);
-        r += QLatin1Char(',') + f;
-    }
-    return neg ? QLatin1Char('-') + r : r;
+    return scale >= 0 ? QString::number(v * power_of_ten(scale)) : scaled_text(v, -scale, QLatin1Char(','));
 }
 
 qint64 rescale(qint64 v, int from, int to)
@@ -48,13 +26,8 @@ qint64 rescale(qint64 v, int from, int to)
     if (from == to)
         return v;
     if (from > to)
-        return v * pow10i(from - to);
-    const qint64 p = pow10i(to - from);
-    qint64 q = v / p;
-    const qint64 r = v % p;
-    if ((r < 0 ? -r : r) * 2 >= p)
-        q += v < 0 ? -1 : 1;
-    return q;
+        return v * power_of_ten(from - to);
+    return div_round_half_away(v, power_of_ten(to - from));
 }
 
 QDate iscDate(ISC_DATE d) { return QDate::fromJulianDay(static_cast<qint64>(d) + kDateBase); }
@@ -821,8 +794,8 @@ double Query::number(int index)
     case SQL_LONG:
     case SQL_INT64: {
         const qint64 raw = rawInt(v);
-        return static_cast<double>(raw) / static_cast<double>(pow10i(-f.scale > 0 ? -f.scale : 0)) *
-               static_cast<double>(pow10i(f.scale > 0 ? f.scale : 0));
+        return static_cast<double>(raw) / static_cast<double>(power_of_ten(-f.scale > 0 ? -f.scale : 0)) *
+               static_cast<double>(power_of_ten(f.scale > 0 ? f.scale : 0));
     }
     default: {
         const QString t = text(index);

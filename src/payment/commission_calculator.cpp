@@ -5,39 +5,6 @@
 namespace {
 constexpr int kTariffScale = 6;
 
-__int128 pow10(int n)
-{
-    __int128 r = 1;
-    while (n-- > 0)
-        r *= 10;
-    return r;
-}
-
-// num / den rounded half away from zero (den > 0).
-qint64 divRound(__int128 num, __int128 den)
-{
-    const bool neg = num < 0;
-    if (neg)
-        num = -num;
-    __int128 q = num / den;
-    if ((num % den) * 2 >= den)
-        ++q;
-    return static_cast<qint64>(neg ? -q : q);
-}
-
-QString scaledText(qint64 v, int scale)
-{
-    const qint64 a = v < 0 ? -v : v;
-    const qint64 unit = static_cast<qint64>(pow10(scale));
-    QString r = QString::number(a / unit);
-    QString f = QStringLiteral("%1").arg(a % unit, scale, 10, QLatin1Char('0'));
-    while (f.endsWith(QLatin1Char('0')))
-        f.chop(1);
-    if (!f.isEmpty())
-        r += QLatin1Char('.') + f;
-    return v < 0 ? QLatin1Char('-') + r : r;
-}
-
 qint64 tariffScaled(const QString& tariff)
 {
     return decimal_scaled(tariff, kTariffScale).value_or(0);
@@ -54,14 +21,14 @@ Money okr_share(Money value, Money part, Money whole)
     __int128 den = whole.kopecks();
     if (den < 0)
         num = -num, den = -den;
-    return Money::fromKopecks(divRound(num, den));
+    return Money::fromKopecks(div_round_half_away(num, den));
 }
 
 Money CommissionCalculator::meterEstimate(qint64 current, qint64 previous, int decimals, const QString& tariff, Money debt)
 {
     const __int128 num = static_cast<__int128>(current - previous) * tariffScaled(tariff) * 100;
-    const __int128 den = pow10(std::max(decimals, 0)) * pow10(kTariffScale);
-    return Money::fromKopecks(divRound(num, den)) + debt;
+    const __int128 den = static_cast<__int128>(power_of_ten(std::max(decimals, 0))) * power_of_ten(kTariffScale);
+    return Money::fromKopecks(div_round_half_away(num, den)) + debt;
 }
 
 SumOutput CommissionCalculator::recompute(const SumInput& in, const CommissionConfig& config)
@@ -94,7 +61,7 @@ SumOutput CommissionCalculator::recompute(const SumInput& in, const CommissionCo
     const qint64 tariff = tariffScaled(in.tariff);
     if (tariff > 0) {
         out.meterShown = true;
-        out.tariffText = scaledText(tariff, kTariffScale);
+        out.tariffText = scaled_text(tariff, kTariffScale, QLatin1Char('.'));
         out.debtText = in.initialDebt.text();
         out.estimateValue = meterEstimate(in.currentReading1, in.previousReading1, in.decimals1, in.tariff, in.initialDebt);
         out.estimateText = out.estimateValue.text();

@@ -90,27 +90,47 @@ QString Money::text(QChar separator) const
     return k_ < 0 ? QLatin1Char('-') + r : r;
 }
 
-namespace {
-constexpr int kRateScale = 8;
-qint64 pow10(int n)
+qint64 power_of_ten(int n)
 {
     qint64 r = 1;
     while (n-- > 0)
         r *= 10;
     return r;
 }
+
+qint64 div_round_half_away(__int128 num, __int128 den)
+{
+    const bool neg = num < 0;
+    if (neg)
+        num = -num;
+    __int128 q = num / den;
+    if ((num % den) * 2 >= den)
+        ++q;
+    return static_cast<qint64>(neg ? -q : q);
+}
+
+QString scaled_text(qint64 v, int decimals, QChar separator)
+{
+    const bool neg = v < 0;
+    const quint64 a = neg ? static_cast<quint64>(-(v + 1)) + 1 : static_cast<quint64>(v);
+    const auto unit = static_cast<quint64>(power_of_ten(decimals));
+    QString r = QString::number(a / unit);
+    if (const quint64 fp = a % unit) {
+        QString f = QStringLiteral("%1").arg(fp, decimals, 10, QLatin1Char('0'));
+        while (f.endsWith(QLatin1Char('0')))
+            f.chop(1);
+        r += separator + f;
+    }
+    return neg ? QLatin1Char('-') + r : r;
+}
+
+namespace {
+constexpr int kRateScale = 8;
+// kop * rate / 100, half away from zero
 Money applyRate(qint64 kop, qint64 scaledRate)
 {
-    // kop * rate / 100, half away from zero
-    const __int128 num = static_cast<__int128>(kop) * scaledRate;
-    const __int128 den = static_cast<__int128>(100) * pow10(kRateScale);
-    __int128 q = num / den;
-    __int128 r = num % den;
-    if (r < 0)
-        r = -r;
-    if (r * 2 >= den)
-        q += (num < 0 ? -1 : 1);
-    return Money::fromKopecks(static_cast<qint64>(q));
+    return Money::fromKopecks(div_round_half_away(static_cast<__int128>(kop) * scaledRate,
+                                                  static_cast<__int128>(100) * power_of_ten(kRateScale)));
 }
 } // namespace
 

@@ -46,6 +46,13 @@ private:
 std::optional<qint64> decimal_scaled(const QString& text, int scale);
 // The shortest text that reads back as the same double ("1.005" for 1.005).
 QString shortest_decimal(double d);
+// 10 to the power n (0 <= n <= 18).
+qint64 power_of_ten(int n);
+// num / den rounded half away from zero (den > 0).
+qint64 div_round_half_away(__int128 num, __int128 den);
+// A scaled integer as decimal text with `decimals` places, trailing zeros of the fraction dropped
+// (and the separator with them): 1250 with 2 decimals and "," gives "12,5", 1200 gives "12".
+QString scaled_text(qint64 v, int decimals, QChar separator);
 
 // Rounds half up to two decimals on the decimal value of d (1.005 gives 1.01).
 double round2(double d);
